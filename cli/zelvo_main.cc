@@ -1,0 +1,142 @@
+// zelvo: runs Zelvo commands from the command line or from a script, through
+// the real library loaded with dlopen.
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "engine/result_code.h"
+#include "engine/text.h"
+#include "zelvo.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: zelvo [--ansi] COMMAND [PARAMETERS]\n"
+    "       zelvo [--ansi] -\n"
+    "\n"
+    "Runs Zelvo commands through libzelvo.so and prints their answers.\n"
+    "\n"
+    "  COMMAND      UPDATEUSER, GETVALUE, DELUSER, ADDDATA, DELDATA, GETDATA,\n"
+    "               REBUILD, LINK, INFODISPLAY or DEBUGDISPLAY (any letter case)\n"
+    "  PARAMETERS   name=\"value\" pairs separated by commas, for example\n"
+    "               datakey=\"Recent\",datastring=\"a.prj\"\n"
+    "  -            read one command a line from standard input, written as\n"
+    "               COMMAND,PARAMETERS (the desktop tool's form), and print one\n"
+    "               line per command: the result code, a tab, the answer\n"
+    "  --ansi       call ZelvoCommandA, in the locale's character set, instead\n"
+    "               of ZelvoCommandW (UTF-16)\n"
+    "  --help       show this text\n"
+    "\n"
+    "With one command, the answer goes to standard output, the result code and\n"
+    "its text to standard error when the code is not 0, and the exit status is\n"
+    "the result code. The library is looked for next to this program first,\n"
+    "then on the normal library path.\n"
+    "\n"
+    "Environment: ZELVO_COMMON_APPDATA (base of the data folder, default\n"
+    "/var/lib), ZELVO_COMMON_FILES (base of the installed tool),\n"
+    "XDG_RUNTIME_DIR (where zelvo-monitor listens).\n";
+
+using WideEntry = int32_t (*)(const char16_t*, const char16_t*, char16_t*);
+using AnsiEntry = int32_t (*)(const char*, const char*, char*);
+
+struct Library {
+  WideEntry wide = nullptr;
+  AnsiEntry ansi = nullptr;
+};
+
+std::string ProgramFolder() {
+  char path[4096];
+  const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
+  if (length <= 0) return {};
+  std::string folder(path, static_cast<size_t>(length));
+  return folder.substr(0, folder.rfind('/') + 1);
+}
+
+bool LoadLibrary(Library* library) {
+  void* handle = nullptr;
+  const std::string folder = ProgramFolder();
+  for (const std::string& name : {folder + "libzelvo.so", folder + "../lib/libzelvo.so",
+                                  std::string("libzelvo.so.5"), std::string("libzelvo.so")}) {
+    if ((handle = ::dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL)) != nullptr) break;
+  }
+  if (handle == nullptr) {
+    std::cerr << "zelvo: cannot load libzelvo.so: " << ::dlerror() << "\n";
+    return false;
+  }
+  library->wide = reinterpret_cast<WideEntry>(::dlsym(handle, "ZelvoCommandW"));
+  library->ansi = reinterpret_cast<AnsiEntry>(::dlsym(handle, "ZelvoCommandA"));
+  if (library->wide == nullptr || library->ansi == nullptr) {
+    std::cerr << "zelvo: libzelvo.so lacks its entry points\n";
+    return false;
+  }
+  return true;
+}
+
+// Runs one command; the answer comes back as UTF-8 (wide entry) or in the
+// locale's character set (ANSI entry), as the entry gave it.
+int32_t Run(const Library& library, bool ansi, const std::string& command,
+            const std::string& parameters, std::string* answer) {
+  if (ansi) {
+    char output[ZELVO_OUTPUT_CAPACITY] = {};
+    const int32_t result = library.ansi(command.c_str(), parameters.c_str(), output);
+    *answer = output;
+    return result;
+  }
+  char16_t output[ZELVO_OUTPUT_CAPACITY] = {};
+  const int32_t result = library.wide(zelvo::Utf8ToUtf16(command).c_str(),
+                                      zelvo::Utf8ToUtf16(parameters).c_str(), output);
+  *answer = zelvo::Utf16ToUtf8(output);
+  return result;
+}
+
+int RunScript(const Library& library, bool ansi) {
+  std::string line;
+  while (std::getline(std::cin, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const size_t comma = line.find(',');
+    const std::string command = line.substr(0, comma);
+    const std::string parameters = comma == std::string::npos ? "" : line.substr(comma + 1);
+    std::string answer;
+    const int32_t result = Run(library, ansi, command, parameters, &answer);
+    std::cout << result << '\t' << answer << '\n' << std::flush;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int first = 1;
+  bool ansi = false;
+  if (first < argc && std::strcmp(argv[first], "--help") == 0) {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (first < argc && std::strcmp(argv[first], "--ansi") == 0) {
+    ansi = true;
+    ++first;
+  }
+  if (first >= argc || argc - first > 2) {
+    std::cerr << kUsage;
+    return 2;
+  }
+  Library library;
+  if (!LoadLibrary(&library)) return 1;
+  if (std::strcmp(argv[first], "-") == 0 && argc - first == 1) return RunScript(library, ansi);
+
+  std::string answer;
+  const int32_t result =
+      Run(library, ansi, argv[first], first + 1 < argc ? argv[first + 1] : "", &answer);
+  if (!answer.empty()) std::cout << answer << '\n';
+  if (result != 0) {
+    std::cerr << "zelvo: " << argv[first] << ": result " << result;
+    if (*zelvo::ResultText(result) != '\0') std::cerr << " (" << zelvo::ResultText(result) << ")";
+    std::cerr << "\n";
+  }
+  return result & 0xFF;
+}

@@ -1,0 +1,137 @@
+// The container format of every store file: a four-character magic, tagged
+// chunks (tag, 32-bit length, data) one after the other, and a closing "CKSM"
+// chunk holding the MD5 digest of a salt and every other chunk's data.
+//
+// Writing never touches the file being replaced: the new content goes to a
+// unique file beside it, which replaces the old one by rename only once it is
+// complete and flushed. A write that fails or is abandoned leaves the old file
+// whole and no temporary file behind.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "engine/platform/platform.h"
+
+namespace zelvo {
+
+// The status of a file-layer operation; every non-zero status is also a
+// command result code.
+using FileStatus = uint16_t;
+
+// A four-character tag or magic, first character in the lowest byte, so that
+// stored little-endian it reads in order.
+class ChunkTag {
+ public:
+  constexpr ChunkTag() = default;
+  constexpr explicit ChunkTag(uint32_t raw) : raw_(raw) {}
+  constexpr ChunkTag(char c0, char c1, char c2, char c3)
+      : raw_(static_cast<uint8_t>(c0) | static_cast<uint32_t>(static_cast<uint8_t>(c1)) << 8 |
+             static_cast<uint32_t>(static_cast<uint8_t>(c2)) << 16 |
+             static_cast<uint32_t>(static_cast<uint8_t>(c3)) << 24) {}
+  constexpr explicit ChunkTag(const char (&text)[5])
+      : ChunkTag(text[0], text[1], text[2], text[3]) {}
+
+  constexpr uint32_t raw() const { return raw_; }
+  constexpr bool operator==(const ChunkTag&) const = default;
+
+ private:
+  uint32_t raw_ = 0;
+};
+
+inline constexpr ChunkTag kChecksumTag("CKSM");
+inline constexpr uint32_t kDigestSize = 16;
+
+// One chunk's tag and data. The data buffer is allocated once with its exact
+// size and never grows.
+class Chunk {
+ public:
+  Chunk() = default;
+  Chunk(const Chunk&) = delete;
+  Chunk& operator=(const Chunk&) = delete;
+
+  // Tag 0, length 0, no data.
+  void Reset();
+  void set_tag(ChunkTag tag) { tag_ = tag; }
+  ChunkTag tag() const { return tag_; }
+  uint32_t length() const { return length_; }
+
+  // Frees the data and allocates exactly `length` bytes, contents undefined.
+  // False (and an empty chunk) when the memory cannot be had.
+  bool Allocate(uint32_t length);
+
+  uint8_t* data() { return data_.get(); }
+  std::span<const uint8_t> bytes() const { return {data_.get(), length_}; }
+
+ private:
+  ChunkTag tag_;
+  uint32_t length_ = 0;
+  std::unique_ptr<uint8_t[]> data_;
+};
+
+enum class FileMode : uint16_t { kRead = 0, kWrite = 1 };
+
+// One pass of reading or writing one store file.
+//
+// Reading: Open(kRead), ReadChunk until it returns non-zero, Status, and
+// VerifyChecksum with the last chunk read when that status is 10; Close.
+// Writing: Open(kWrite), WriteChunk for each chunk, WriteChecksum, Close.
+class ChunkFile {
+ public:
+  explicit ChunkFile(Platform* platform);
+  ChunkFile(const ChunkFile&) = delete;
+  ChunkFile& operator=(const ChunkFile&) = delete;
+  ~ChunkFile();
+
+  FileStatus Open(const std::string& path, ChunkTag magic, FileMode mode);
+  FileStatus ReadChunk(Chunk* chunk);
+  FileStatus WriteChunk(const Chunk& chunk);
+  // Appends the "CKSM" chunk; finishes the digest.
+  FileStatus WriteChecksum();
+  // Compares the digest with the first 16 data bytes of `chunk`; finishes the
+  // digest. Does not change the stored status.
+  FileStatus VerifyChecksum(const Chunk& chunk);
+  // The result of the last Open, ReadChunk or WriteChunk.
+  FileStatus Status() const { return status_; }
+
+  // The stamp of the file open for reading, as of opening.
+  const FileStamp& stamp() const { return reader_stamp_; }
+
+  // Releases everything the object holds. A file being written replaces the
+  // old one here, and only when its checksum was written: then the data is
+  // flushed, renamed over the old file and the folder flushed, and 19 is
+  // returned when any of that fails. Otherwise the new file is discarded.
+  FileStatus Close();
+
+ private:
+  bool ReadBytes(uint8_t* destination, size_t n, size_t* bytes_read);
+  bool Flush();
+  FileStatus CommitWrite();
+  bool Digest(uint8_t digest[kDigestSize]);
+
+  Platform* const platform_;
+  FileStatus status_ = 0;
+  FileMode mode_ = FileMode::kRead;
+  std::unique_ptr<Md5Hash> hash_;
+  bool digest_finished_ = false;
+  uint8_t digest_[kDigestSize] = {};
+
+  // Reading.
+  std::unique_ptr<ReadableFile> reader_;
+  FileStamp reader_stamp_;
+  uint64_t unread_ = 0;  // bytes of the file not yet consumed
+  std::vector<uint8_t> buffer_;
+  size_t buffer_pos_ = 0;
+
+  // Writing.
+  std::unique_ptr<WritableFile> writer_;
+  std::string target_path_;
+  std::string temporary_path_;
+  bool checksum_written_ = false;
+  bool write_failed_ = false;
+};
+
+}  // namespace zelvo

@@ -1,0 +1,120 @@
+#include "engine/command_engine.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "engine/result_code.h"
+#include "engine/store_commands.h"
+#include "engine/text.h"
+
+namespace zelvo {
+namespace {
+
+using StoreHandler = int32_t (*)(StoreContext&, const ParameterMap&, std::u16string*);
+
+struct StoreCommand {
+  std::u16string_view word;
+  StoreHandler handler;
+};
+
+constexpr StoreCommand kStoreCommands[] = {
+    {u"UPDATEUSER", UpdateUser}, {u"ADDDATA", AddData},   {u"DELDATA", DeleteData},
+    {u"GETDATA", GetData},       {u"GETVALUE", GetValue}, {u"DELUSER", DeleteUser},
+    {u"REBUILD", Rebuild},
+};
+
+// These run in the desktop tool, outside the command lock.
+constexpr std::u16string_view kToolCommands[] = {u"LINK", u"INFODISPLAY", u"DEBUGDISPLAY"};
+
+constexpr uint32_t kMonitorDataWord = 1;
+
+// At most 255 code units, cut before a surrogate pair rather than inside it.
+size_t OutputLength(std::u16string_view text) {
+  constexpr size_t kLimit = kOutputCapacity - 1;
+  if (text.size() <= kLimit) return text.size();
+  return IsHighSurrogate(text[kLimit - 1]) && IsLowSurrogate(text[kLimit]) ? kLimit - 1 : kLimit;
+}
+
+}  // namespace
+
+CommandEngine::CommandEngine(Platform* platform, ToolLauncher launcher)
+    : platform_(platform),
+      launcher_(std::move(launcher)),
+      data_folder_(platform),
+      data_store_(platform, &data_folder_),
+      caller_name_(CallerNameOf(platform->ProcessCommandLine())) {
+  data_store_.Load();
+  monitor_known_ = platform_->ConnectToMonitor() != nullptr;
+}
+
+std::u16string CommandEngine::CallerNameOf(std::u16string_view command_line) {
+  std::u16string name = AsciiLower(command_line);
+  const size_t exe = name.find(u".exe");
+  if (exe != std::u16string::npos && exe > 0) {
+    name.resize(exe + 4);
+    name.erase(0, name.find_first_not_of(u'"'));
+  }
+  return name.empty() ? u"Unknown" : name;
+}
+
+int32_t CommandEngine::RunStoreCommand(std::u16string_view command_word,
+                                       const ParameterMap& parameters, std::u16string* output) {
+  std::lock_guard<std::recursive_mutex> hold(lock_);
+  for (const StoreCommand& command : kStoreCommands) {
+    if (command.word == command_word) {
+      StoreContext context{platform_, &data_folder_, &data_store_};
+      return command.handler(context, parameters, output);
+    }
+  }
+  return result::kUnknownCommand;
+}
+
+int32_t CommandEngine::Dispatch(std::u16string_view command, std::u16string_view parameters,
+                                char16_t* output) {
+  int32_t result = result::kUnknownCommand;
+  std::unique_lock<std::recursive_mutex> hold(lock_);
+  try {
+    const std::u16string word = AsciiUpper(command);
+    const ParameterMap map = ParseParameters(parameters);
+    std::u16string text;
+    const bool runs_tool = std::find(std::begin(kToolCommands), std::end(kToolCommands), word) !=
+                           std::end(kToolCommands);
+    if (runs_tool) {
+      if (launcher_) {
+        // A tool window may stay open for minutes: other commands go on.
+        hold.unlock();
+        result = launcher_(word, map);
+        hold.lock();
+      }
+    } else {
+      result = RunStoreCommand(word, map, &text);
+    }
+    const size_t length = OutputLength(text);
+    std::copy_n(text.data(), length, output);
+    output[length] = u'\0';
+    EchoToMonitor(command, parameters, result, std::u16string_view(text).substr(0, length));
+  } catch (...) {
+    if (!hold.owns_lock()) hold.lock();
+    result = result::kUnknownError;
+  }
+  return result;
+}
+
+void CommandEngine::EchoToMonitor(std::u16string_view command, std::u16string_view parameters,
+                                  int32_t result, std::u16string_view output) {
+  std::lock_guard<std::recursive_mutex> hold(lock_);
+  if (!monitor_known_) return;
+  const std::unique_ptr<MonitorConnection> monitor = platform_->ConnectToMonitor();
+  if (!monitor) {
+    monitor_known_ = false;
+    return;
+  }
+  std::u16string message = caller_name_;
+  message.append(u"|").append(command).append(u"|");
+  message.append(parameters.empty() ? u"<none>" : parameters).append(u"|");
+  message.append(DecimalText(result)).append(u"|");
+  message.append(output.empty() ? u"<none>" : output);
+  monitor->Send(kMonitorDataWord, message);
+}
+
+}  // namespace zelvo

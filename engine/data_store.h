@@ -1,0 +1,88 @@
+// The application data store: named entries, each an ordered set of texts,
+// held in memory and written whole to "data.zd2" after every change.
+// Keys and values are ordered by UTF-16 code unit.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/chunk_file.h"
+#include "engine/data_folder.h"
+
+namespace zelvo {
+
+// A working copy of one entry.
+class DataEntry {
+ public:
+  DataEntry() = default;
+  DataEntry(std::u16string key, std::vector<std::u16string> sorted_values)
+      : key_(std::move(key)), values_(std::move(sorted_values)) {}
+
+  const std::u16string& key() const { return key_; }
+  void set_key(std::u16string key) { key_ = std::move(key); }
+
+  // Inserts the value unless an equal one is there.
+  void AddValue(std::u16string_view value);
+  // Removes the value equal to `value` (case-sensitive); whether one was.
+  bool RemoveValue(std::u16string_view value);
+  size_t ValueCount() const { return values_.size(); }
+  const std::u16string& ValueAt(size_t index) const { return values_[index]; }
+
+  std::vector<std::u16string>&& TakeValues() { return std::move(values_); }
+
+ private:
+  std::u16string key_;
+  std::vector<std::u16string> values_;  // sorted, unique
+};
+
+class DataStore {
+ public:
+  // The store of "data.zd2" in `folder`; empty until loaded.
+  DataStore(Platform* platform, DataFolder* folder);
+  DataStore(const DataStore&) = delete;
+  DataStore& operator=(const DataStore&) = delete;
+
+  // Reads the file and merges it into memory: each entry read replaces the
+  // one held under its key, the others stay. On failure the store is emptied.
+  FileStatus Load();
+
+  // Rewrites the file from memory.
+  FileStatus Save();
+
+  // A copy of the entry held under exactly `key`, else of the first entry in
+  // key order whose key matches ignoring ASCII case, else an empty entry with
+  // an empty key.
+  DataEntry Find(std::u16string_view key) const;
+
+  // Puts the entry back under its key, or removes it when it has no values,
+  // then saves.
+  FileStatus Commit(DataEntry entry);
+
+  // Before a change, under the data folder's lock: when the file was changed
+  // by another process since this one last read or wrote it, its content
+  // becomes what memory holds. A missing or damaged file changes nothing.
+  void CatchUp();
+
+  size_t EntryCount() const { return entries_.size(); }
+
+ private:
+  using EntryMap = std::map<std::u16string, std::vector<std::u16string>, std::less<>>;
+
+  std::string FilePath() const { return folder_->FilePath(kDataStoreFileName); }
+  FileStatus ReadFile(EntryMap* entries, FileStamp* stamp);
+  void RebuildFoldedIndex();
+
+  Platform* const platform_;
+  DataFolder* const folder_;
+  EntryMap entries_;
+  // (key with a to z upper-cased, key), for the case-blind step of Find.
+  std::set<std::pair<std::u16string, std::u16string>, std::less<>> folded_index_;
+  // The file as this process last read or wrote it; none when it had none.
+  std::optional<FileStamp> known_stamp_;
+};
+
+}  // namespace zelvo

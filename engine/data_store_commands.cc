@@ -1,0 +1,65 @@
+#include "engine/result_code.h"
+#include "engine/store_commands.h"
+#include "engine/text.h"
+
+namespace zelvo {
+namespace {
+
+enum class Change { kAdd, kRemove };
+
+int32_t ChangeData(StoreContext& context, const ParameterMap& parameters, Change change) {
+  std::u16string key;
+  if (!GetText(parameters, u"datakey", &key)) return result::kMissingDataKey;
+  key = AsciiUpper(key);
+  std::u16string value;
+  if (!GetText(parameters, u"datastring", &value)) return result::kMissingDataString;
+
+  // Another process may have changed the file since this one last saw it:
+  // under the lock, catch up with the file first, so that its change is kept.
+  const auto lock = context.folder->LockForChange();
+  if (!lock) return result::kOpenFailed;
+  DataStore& store = *context.data_store;
+  store.CatchUp();
+  DataEntry entry = store.Find(key);
+  if (change == Change::kAdd) {
+    // An entry found by the case-blind step keeps its stored key.
+    if (entry.key().empty()) entry.set_key(key);
+    entry.AddValue(value);
+    store.Commit(std::move(entry));
+  } else if (!entry.key().empty()) {
+    entry.RemoveValue(value);
+    store.Commit(std::move(entry));
+  } else {
+    store.Save();
+  }
+  // A failed save is not reported: the change stays in memory and the next
+  // successful save writes it.
+  return result::kSuccess;
+}
+
+}  // namespace
+
+int32_t AddData(StoreContext& context, const ParameterMap& parameters, std::u16string*) {
+  return ChangeData(context, parameters, Change::kAdd);
+}
+
+int32_t DeleteData(StoreContext& context, const ParameterMap& parameters, std::u16string*) {
+  return ChangeData(context, parameters, Change::kRemove);
+}
+
+int32_t GetData(StoreContext& context, const ParameterMap& parameters, std::u16string* output) {
+  std::u16string key;
+  if (!GetText(parameters, u"datakey", &key)) return result::kMissingDataKey;
+  const DataEntry entry = context.data_store->Find(AsciiUpper(key));
+  for (size_t i = 0; i < entry.ValueCount(); ++i) output->append(entry.ValueAt(i)).push_back(u',');
+  // The whole trailing run of commas goes, also one that ends the last value.
+  while (!output->empty() && output->back() == u',') output->pop_back();
+  return entry.ValueCount() > 0 ? result::kSuccess : result::kItemNotFound;
+}
+
+int32_t Rebuild(StoreContext& context, const ParameterMap&, std::u16string*) {
+  context.data_store->Load();
+  return result::kSuccess;
+}
+
+}  // namespace zelvo

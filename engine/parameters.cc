@@ -1,0 +1,178 @@
+#include "engine/parameters.h"
+
+#include <limits>
+
+#include "engine/text.h"
+
+namespace zelvo {
+namespace {
+
+struct AliasRow {
+  std::u16string_view aliases[5];
+  std::u16string_view canonical;
+  bool translate_language;
+};
+
+// Matched in this order; the first row with a matching alias applies.
+constexpr AliasRow kAliasRows[] = {
+    {{u"PID", u"PRODUCTID", u"PRODUCT", u"PROD"}, u"product_id", false},
+    {{u"LANGUAGEID", u"LANGUAGE", u"LANG", u"LID", u"LANGUE_ID"}, u"language_id", true},
+    {{u"PRODUCTNAME"}, u"prodname", false},
+    {{u"FIRST"}, u"firstname", false},
+    {{u"LAST"}, u"lastname", false},
+    {{u"COUNTRY"}, u"country_id", false},
+    {{u"VALUENAME", u"VALUE"}, u"valname", false},
+    {{u"MEMBERID"}, u"member_id", false},
+};
+
+struct LanguageRow {
+  std::u16string_view code;
+  std::u16string_view language;
+};
+
+constexpr LanguageRow kLanguageRows[] = {
+    {u"CN", u"CHS"}, {u"TW", u"CHT"}, {u"CZ", u"CSY"}, {u"DE", u"DEU"}, {u"ES", u"ESP"},
+    {u"EN", u"ENU"}, {u"FR", u"FRA"}, {u"IT", u"ITA"}, {u"JP", u"JPN"}, {u"KR", u"KOR"},
+    {u"NL", u"NLD"}, {u"NO", u"NON"}, {u"PG", u"PTG"}, {u"RU", u"RUS"}, {u"US", u"ENU"},
+    {u"UK", u"ENG"}, {u"FN", u"FIN"}, {u"SW", u"SVE"}, {u"DN", u"DAN"}, {u"PL", u"POL"},
+    {u"DA", u"DAN"}, {u"HU", u"HUN"}, {u"HG", u"HUN"}, {u"TR", u"TUR"}, {u"RO", u"RON"},
+    {u"EL", u"ELL"},
+};
+static_assert(std::size(kLanguageRows) == 26);
+
+const AliasRow* FindAliasRow(std::u16string_view key) {
+  for (const AliasRow& row : kAliasRows) {
+    for (std::u16string_view alias : row.aliases) {
+      if (!alias.empty() && AsciiEqualIgnoreCase(alias, key)) return &row;
+    }
+  }
+  return nullptr;
+}
+
+std::u16string TranslateLanguage(std::u16string value) {
+  for (const LanguageRow& row : kLanguageRows) {
+    if (AsciiEqualIgnoreCase(value, row.code)) value = row.language;
+  }
+  return value;
+}
+
+void StorePair(ParameterMap* map, std::u16string* key, std::u16string* value) {
+  (*map)[AsciiLower(*key)] = std::move(*value);
+  key->clear();
+  value->clear();
+}
+
+ParameterMap Scan(std::u16string_view text) {
+  enum class Phase { kBetweenPairs, kInKey, kAfterEquals, kInValue };
+  Phase phase = Phase::kBetweenPairs;
+  bool quoted = false;
+  std::u16string key;
+  std::u16string value;
+  ParameterMap map;
+
+  // The steps run in order on the same character, so a character that ends
+  // one phase is looked at again by the next.
+  for (char16_t ch : text) {
+    if (phase == Phase::kBetweenPairs) {
+      if (!IsLetter(ch) && ch != u'"') continue;
+      phase = Phase::kInKey;
+    }
+    if (phase == Phase::kInKey) {
+      if (!quoted && ch == u'=') phase = Phase::kAfterEquals;
+      if (ch == u'"') quoted = !quoted;
+      if (!quoted && ch == u',') {
+        StorePair(&map, &key, &value);
+        phase = Phase::kBetweenPairs;
+      } else if (IsLetter(ch) || IsDigit(ch) || ch == u'_') {
+        key.push_back(ch);
+      }
+    }
+    if (phase == Phase::kAfterEquals) {
+      if (ch != u'=' && !IsWhiteSpace(ch)) phase = Phase::kInValue;
+    }
+    if (phase == Phase::kInValue) {
+      if (ch == u'"') {
+        quoted = !quoted;
+      } else if (quoted || ch != u',') {
+        value.push_back(ch);
+      } else {
+        StorePair(&map, &key, &value);
+        phase = Phase::kBetweenPairs;
+      }
+    }
+  }
+  if (!key.empty()) StorePair(&map, &key, &value);
+  return map;
+}
+
+// Folds alias keys onto canonical keys. Each removal of an alias restarts the
+// visit, so the alias that comes later in key order is applied last and wins.
+void Normalise(ParameterMap* map) {
+  auto it = map->begin();
+  while (it != map->end()) {
+    const AliasRow* row = FindAliasRow(it->first);
+    if (row == nullptr) {
+      ++it;
+      continue;
+    }
+    std::u16string value = row->translate_language ? TranslateLanguage(it->second) : it->second;
+    if (AsciiEqualIgnoreCase(it->first, row->canonical)) {
+      it->second = std::move(value);
+      ++it;
+      continue;
+    }
+    map->erase(it);
+    (*map)[std::u16string(row->canonical)] = std::move(value);
+    it = map->begin();
+  }
+}
+
+}  // namespace
+
+ParameterMap ParseParameters(std::u16string_view text) {
+  ParameterMap map = Scan(text);
+  Normalise(&map);
+  return map;
+}
+
+bool GetText(const ParameterMap& map, std::u16string_view key, std::u16string* value) {
+  auto it = map.find(std::u16string(key));
+  if (it == map.end()) return false;
+  *value = it->second;
+  return true;
+}
+
+bool GetInt(const ParameterMap& map, std::u16string_view key, int32_t* value) {
+  std::u16string text;
+  if (!GetText(map, key, &text)) return false;
+  size_t i = 0;
+  while (i < text.size() && IsWhiteSpace(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
+  // The magnitude stops growing just past the 32-bit range; the sign and the
+  // clamp then give the nearest limit.
+  constexpr int64_t kMin = std::numeric_limits<int32_t>::min();
+  constexpr int64_t kMax = std::numeric_limits<int32_t>::max();
+  int64_t magnitude = 0;
+  for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+    magnitude = magnitude * 10 + (text[i] - u'0');
+    if (magnitude > kMax + 1) magnitude = kMax + 1;
+  }
+  const int64_t number = negative ? -magnitude : magnitude;
+  *value = static_cast<int32_t>(number < kMin ? kMin : number > kMax ? kMax : number);
+  return true;
+}
+
+std::u16string FormatToolCommandLine(std::u16string_view command_word, const ParameterMap& map) {
+  std::u16string text(command_word);
+  text.push_back(u',');
+  bool first = true;
+  for (const auto& [key, value] : map) {
+    if (!first) text.push_back(u',');
+    first = false;
+    text.append(key).append(u"=\"").append(value).push_back(u'"');
+  }
+  return text;
+}
+
+}  // namespace zelvo

@@ -1,0 +1,64 @@
+// Where machine-wide data and programs live, and who this process is.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "engine/platform/posix/posix_platform.h"
+#include "engine/text.h"
+
+#ifndef ZELVO_COMMON_FILES_DIR
+#define ZELVO_COMMON_FILES_DIR "/usr/local/libexec"
+#endif
+
+namespace zelvo {
+namespace {
+
+std::string EnvironmentOr(const char* name, const char* fallback) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0' ? value : fallback;
+}
+
+bool IsFolder(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+}  // namespace
+
+bool PosixPlatform::CommonAppDataFolder(std::string* folder) {
+  std::string base = EnvironmentOr("ZELVO_COMMON_APPDATA", "/var/lib");
+  while (base.size() > 1 && base.back() == '/') base.pop_back();
+  if (!IsFolder(base)) ::mkdir(base.c_str(), 0755);
+  if (!IsFolder(base)) return false;
+  *folder = std::move(base);
+  return true;
+}
+
+bool PosixPlatform::CommonFilesFolder(std::string* folder) {
+  std::string base = EnvironmentOr("ZELVO_COMMON_FILES", ZELVO_COMMON_FILES_DIR);
+  while (base.size() > 1 && base.back() == '/') base.pop_back();
+  *folder = std::move(base);
+  return true;
+}
+
+std::u16string PosixPlatform::ProcessCommandLine() {
+  // The arguments, separated by NUL bytes in the file, joined by one blank.
+  std::string line;
+  const int fd = ::open("/proc/self/cmdline", O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return u"";
+  char buffer[4096];
+  ssize_t got;
+  while ((got = ::read(fd, buffer, sizeof buffer)) > 0)
+    line.append(buffer, static_cast<size_t>(got));
+  ::close(fd);
+  while (!line.empty() && line.back() == '\0') line.pop_back();
+  for (char& c : line) {
+    if (c == '\0') c = ' ';
+  }
+  return Utf8ToUtf16(line);
+}
+
+}  // namespace zelvo

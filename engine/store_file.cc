@@ -1,0 +1,36 @@
+#include "engine/store_file.h"
+
+#include <limits>
+
+#include "engine/result_code.h"
+
+namespace zelvo {
+
+FileStatus ReadStoreFile(Platform* platform, const std::string& path, ChunkTag magic,
+                         const ChunkDecoder& decode, FileStamp* stamp) {
+  ChunkFile file(platform);
+  FileStatus status = file.Open(path, magic, FileMode::kRead);
+  if (status != 0) return status;
+  if (stamp != nullptr) *stamp = file.stamp();
+  Chunk chunk;
+  while ((status = file.ReadChunk(&chunk)) == 0) {
+    if (!decode(chunk)) return result::kBadChecksum;
+  }
+  if (status == result::kEndOfFile) status = file.VerifyChecksum(chunk);
+  file.Close();
+  return status;
+}
+
+FileStatus PrepareChunk(Chunk* chunk, ChunkTag tag, size_t length) {
+  chunk->set_tag(tag);
+  if (length > std::numeric_limits<uint32_t>::max()) return result::kWriteFailed;
+  return chunk->Allocate(static_cast<uint32_t>(length)) ? 0 : result::kOutOfMemory;
+}
+
+FileStatus FinishStoreFile(ChunkFile* file) {
+  const FileStatus status = file->WriteChecksum();
+  const FileStatus closed = file->Close();
+  return status != 0 ? status : closed;
+}
+
+}  // namespace zelvo
