@@ -5,19 +5,12 @@
 #include <new>
 #include <string_view>
 
+#include "engine/checksum_salt.h"
 #include "engine/coding.h"
 #include "engine/result_code.h"
 
 namespace zelvo {
 namespace {
-
-// The salt of every digest is cut from this constant: first its characters
-// 27 to 32, then its characters 0 to 29. The library and the tool share it, so
-// both accept each other's files.
-constexpr std::string_view kSaltSource = "V8K2QZ7M4XR1TB9WJ6NH3CP5DL0YGFS8EAU2K";
-static_assert(kSaltSource.size() == 37);
-constexpr std::string_view kSaltFirstPiece = kSaltSource.substr(27, 6);
-constexpr std::string_view kSaltSecondPiece = kSaltSource.substr(0, 30);
 
 // Reads and writes go through a buffer of this size; larger chunk data is
 // copied directly.
@@ -54,8 +47,8 @@ FileStatus ChunkFile::Open(const std::string& path, ChunkTag magic, FileMode mod
   mode_ = mode;
   status_ = result::kCryptoUnavailable;
   hash_ = platform_->NewMd5();
-  if (!hash_ || !hash_->Update(Bytes(kSaltFirstPiece), kSaltFirstPiece.size()) ||
-      !hash_->Update(Bytes(kSaltSecondPiece), kSaltSecondPiece.size())) {
+  if (!hash_ || !hash_->Update(Bytes(kChecksumSaltFirstPiece), kChecksumSaltFirstPiece.size()) ||
+      !hash_->Update(Bytes(kChecksumSaltSecondPiece), kChecksumSaltSecondPiece.size())) {
     Close();
     return status_;
   }

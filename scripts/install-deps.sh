@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what building and testing Zelvo needs on Debian 12, skipping what
+# is there already. Run as root (or through sudo).
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config python3
+  libssl-dev libacl1-dev acl
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  sudo_prefix=()
+  [ "$(id -u)" -eq 0 ] || sudo_prefix=(sudo)
+  "${sudo_prefix[@]}" apt-get update -qq
+  "${sudo_prefix[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the plain and the sanitizer trees, and runs
+# every test in both.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+
+scripts/build.sh plain
+(cd build && ctest --output-on-failure -j "$(nproc)" --timeout 600)
+
+scripts/build.sh sanitize
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+(cd build-sanitize && ctest --output-on-failure -j "$(nproc)" --timeout 900)

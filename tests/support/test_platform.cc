@@ -1,0 +1,36 @@
+#include "tests/support/test_platform.h"
+
+namespace zelvo::testing {
+namespace {
+
+class FaultyWritableFile final : public WritableFile {
+ public:
+  FaultyWritableFile(std::unique_ptr<WritableFile> target, TestPlatform* platform)
+      : target_(std::move(target)), platform_(platform) {}
+
+  bool Append(const uint8_t* data, size_t n) override {
+    return !platform_->WriteStepFails() && target_->Append(data, n);
+  }
+  bool Sync() override { return !platform_->WriteStepFails() && target_->Sync(); }
+  bool Close() override {
+    const bool closed = target_->Close();
+    return !platform_->WriteStepFails() && closed;
+  }
+
+ private:
+  std::unique_ptr<WritableFile> target_;
+  TestPlatform* platform_;
+};
+
+}  // namespace
+
+std::unique_ptr<WritableFile> TestPlatform::CreateUniqueFile(const std::string& prefix,
+                                                             std::string* created) {
+  ++file_system_calls;
+  if (WriteStepFails()) return nullptr;
+  std::unique_ptr<WritableFile> file = target_->CreateUniqueFile(prefix, created);
+  if (!file) return nullptr;
+  return std::make_unique<FaultyWritableFile>(std::move(file), this);
+}
+
+}  // namespace zelvo::testing

@@ -1,0 +1,151 @@
+// Platforms for tests: one that forwards every call to the real platform, and
+// one on top of it that points the machine folders at a test's own folders,
+// counts file-system calls, and injects faults.
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "engine/platform/platform.h"
+
+namespace zelvo::testing {
+
+class PlatformWrapper : public Platform {
+ public:
+  explicit PlatformWrapper(Platform* target = Platform::Default()) : target_(target) {}
+
+  char PathSeparator() const override { return target_->PathSeparator(); }
+  std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) override {
+    return target_->OpenForReading(path);
+  }
+  std::unique_ptr<WritableFile> CreateUniqueFile(const std::string& prefix,
+                                                 std::string* created) override {
+    return target_->CreateUniqueFile(prefix, created);
+  }
+  bool RenameFile(const std::string& from, const std::string& to) override {
+    return target_->RenameFile(from, to);
+  }
+  bool SyncFolder(const std::string& folder) override { return target_->SyncFolder(folder); }
+  bool DeleteFile(const std::string& path) override { return target_->DeleteFile(path); }
+  bool PathExists(const std::string& path) override { return target_->PathExists(path); }
+  bool CreateFolder(const std::string& path) override { return target_->CreateFolder(path); }
+  bool ListFiles(const std::string& folder, std::vector<std::string>* names) override {
+    return target_->ListFiles(folder, names);
+  }
+  bool GetFileStamp(const std::string& path, FileStamp* stamp) override {
+    return target_->GetFileStamp(path, stamp);
+  }
+  std::unique_ptr<FolderLock> LockFolder(const std::string& folder, int timeout_ms) override {
+    return target_->LockFolder(folder, timeout_ms);
+  }
+  void GrantEveryoneAccess(const std::string& path) override { target_->GrantEveryoneAccess(path); }
+  bool CommonAppDataFolder(std::string* folder) override {
+    return target_->CommonAppDataFolder(folder);
+  }
+  bool CommonFilesFolder(std::string* folder) override { return target_->CommonFilesFolder(folder); }
+  std::u16string ProcessCommandLine() override { return target_->ProcessCommandLine(); }
+  std::unique_ptr<Md5Hash> NewMd5() override { return target_->NewMd5(); }
+  std::unique_ptr<MonitorConnection> ConnectToMonitor() override {
+    return target_->ConnectToMonitor();
+  }
+  ProgramOutcome RunProgram(const std::string& program, std::u16string_view argument) override {
+    return target_->RunProgram(program, argument);
+  }
+  bool AnsiToWide(std::string_view ansi, std::u16string* wide) override {
+    return target_->AnsiToWide(ansi, wide);
+  }
+  std::string WideToAnsi(std::u16string_view wide, size_t max_bytes) override {
+    return target_->WideToAnsi(wide, max_bytes);
+  }
+
+ protected:
+  Platform* const target_;
+};
+
+// The platform of most engine tests.
+class TestPlatform : public PlatformWrapper {
+ public:
+  // Machine folders: the base of the data folder (none = not resolvable).
+  std::optional<std::string> app_data;
+  std::optional<std::string> common_files;
+  std::u16string command_line = u"/usr/bin/zelvo-test";
+  bool monitor_present = false;
+
+  // Faults.
+  bool md5_unavailable = false;
+  bool throw_in_md5 = false;
+  // The n-th (from 1) step of writing a file fails: creating it, each append,
+  // the flush, the close, the rename, the folder flush. 0 = none.
+  int fail_write_step = 0;
+
+  // Counters.
+  std::atomic<int> file_system_calls{0};
+  int write_steps = 0;
+
+  bool CommonAppDataFolder(std::string* folder) override {
+    ++file_system_calls;
+    if (!app_data) return false;
+    *folder = *app_data;
+    return true;
+  }
+  bool CommonFilesFolder(std::string* folder) override {
+    if (!common_files) return false;
+    *folder = *common_files;
+    return true;
+  }
+  std::u16string ProcessCommandLine() override { return command_line; }
+  std::unique_ptr<MonitorConnection> ConnectToMonitor() override {
+    return monitor_present ? target_->ConnectToMonitor() : nullptr;
+  }
+  std::unique_ptr<Md5Hash> NewMd5() override {
+    if (throw_in_md5) throw std::runtime_error("injected");
+    if (md5_unavailable) return nullptr;
+    return target_->NewMd5();
+  }
+
+  std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) override {
+    ++file_system_calls;
+    return target_->OpenForReading(path);
+  }
+  std::unique_ptr<WritableFile> CreateUniqueFile(const std::string& prefix,
+                                                 std::string* created) override;
+  bool RenameFile(const std::string& from, const std::string& to) override {
+    ++file_system_calls;
+    return !WriteStepFails() && target_->RenameFile(from, to);
+  }
+  bool SyncFolder(const std::string& folder) override {
+    ++file_system_calls;
+    return !WriteStepFails() && target_->SyncFolder(folder);
+  }
+  bool DeleteFile(const std::string& path) override {
+    ++file_system_calls;
+    return target_->DeleteFile(path);
+  }
+  bool PathExists(const std::string& path) override {
+    ++file_system_calls;
+    return target_->PathExists(path);
+  }
+  bool CreateFolder(const std::string& path) override {
+    ++file_system_calls;
+    return target_->CreateFolder(path);
+  }
+  bool ListFiles(const std::string& folder, std::vector<std::string>* names) override {
+    ++file_system_calls;
+    return target_->ListFiles(folder, names);
+  }
+  bool GetFileStamp(const std::string& path, FileStamp* stamp) override {
+    ++file_system_calls;
+    return target_->GetFileStamp(path, stamp);
+  }
+  void GrantEveryoneAccess(const std::string& path) override {
+    ++file_system_calls;
+    target_->GrantEveryoneAccess(path);
+  }
+
+  bool WriteStepFails() { return ++write_steps == fail_write_step; }
+};
+
+}  // namespace zelvo::testing
