@@ -81,6 +81,12 @@ class TestPlatform : public PlatformWrapper {
   // the flush, the close, the rename, the folder flush. 0 = none.
   int fail_write_step = 0;
 
+  // Waiting for a folder lock takes at most this long, when set.
+  std::optional<int> lock_timeout_ms;
+  // Runs inside GetFileStamp, which a data change calls under the command
+  // lock.
+  std::function<void()> on_file_stamp;
+
   // Counters.
   std::atomic<int> file_system_calls{0};
   int write_steps = 0;
@@ -138,7 +144,12 @@ class TestPlatform : public PlatformWrapper {
   }
   bool GetFileStamp(const std::string& path, FileStamp* stamp) override {
     ++file_system_calls;
+    if (on_file_stamp) on_file_stamp();
     return target_->GetFileStamp(path, stamp);
+  }
+  std::unique_ptr<FolderLock> LockFolder(const std::string& folder, int timeout_ms) override {
+    ++file_system_calls;
+    return target_->LockFolder(folder, lock_timeout_ms.value_or(timeout_ms));
   }
   void GrantEveryoneAccess(const std::string& path) override {
     ++file_system_calls;

@@ -1,0 +1,270 @@
+#include "engine/data_store.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "tests/support/engine_fixture.h"
+#include "tests/support/store_bytes.h"
+
+namespace zelvo {
+namespace {
+
+using testing::CommandResult;
+using testing::FileBytes;
+using testing::Fixed32;
+using testing::ReadFileBytes;
+using testing::StringField;
+using testing::WriteFileBytes;
+
+std::string EntryData(std::u16string_view key, std::vector<std::u16string_view> values,
+                      int32_t count = -1) {
+  std::string data = StringField(key) + Fixed32(count < 0 ? values.size() : count);
+  for (std::u16string_view value : values) data += StringField(value);
+  return data;
+}
+
+class DataStoreTest : public testing::EngineTest {
+ protected:
+  std::string DataFile() const { return StorePath(kDataStoreFileName); }
+  void LayOut(const std::string& bytes) {
+    std::filesystem::create_directories(DataFolderPath());
+    WriteFileBytes(DataFile(), bytes);
+  }
+  CommandResult Add(std::u16string_view key, std::u16string_view value) {
+    return Run(u"ADDDATA", std::u16string(u"datakey=\"") + std::u16string(key) + u"\",datastring=\"" +
+                               std::u16string(value) + u"\"");
+  }
+  CommandResult Get(std::u16string_view key) {
+    return Run(u"GETDATA", std::u16string(u"datakey=\"") + std::u16string(key) + u"\"");
+  }
+};
+
+TEST_F(DataStoreTest, FileHoldsOneChunkPerEntryInKeyOrder) {
+  Add(u"A", u"y");
+  Add(u"a", u"x");  // upper-cased: the same entry
+  const std::string chunk = EntryData(u"A", {u"x", u"y"});
+  EXPECT_EQ(chunk.size(), 22u);
+  EXPECT_EQ(ReadFileBytes(DataFile()), FileBytes("ZDF2").Chunk("ZDT2", chunk).Checksum().bytes());
+}
+
+TEST_F(DataStoreTest, CommandsFollowTheirRules) {
+  struct Step {
+    const char16_t* command;
+    const char16_t* parameters;
+    CommandResult expected;
+  };
+  const Step steps[] = {
+      {u"ADDDATA", u"datakey=MyKey,datastring=b", {0, u""}},
+      {u"GETDATA", u"datakey=mykey", {0, u"b"}},
+      {u"ADDDATA", u"datakey=MYKEY,datastring=a", {0, u""}},
+      {u"ADDDATA", u"datakey=MYKEY,datastring=a", {0, u""}},
+      {u"GETDATA", u"datakey=MYKEY", {0, u"a,b"}},
+      {u"ADDDATA", u"datakey=case,datastring=a", {0, u""}},
+      {u"ADDDATA", u"datakey=case,datastring=B", {0, u""}},
+      {u"GETDATA", u"datakey=case", {0, u"B,a"}},
+      {u"ADDDATA", u"datakey=commas,datastring=a", {0, u""}},
+      {u"ADDDATA", u"datakey=commas,datastring=\"b,,\"", {0, u""}},
+      {u"GETDATA", u"datakey=commas", {0, u"a,b"}},
+      {u"ADDDATA", u"datakey=empty,datastring=", {0, u""}},
+      {u"GETDATA", u"datakey=empty", {0, u""}},
+      {u"DELDATA", u"datakey=empty,datastring=", {0, u""}},
+      {u"GETDATA", u"datakey=empty", {32, u""}},
+      {u"DELDATA", u"datakey=mykey,datastring=A", {0, u""}},  // values compare exactly
+      {u"GETDATA", u"datakey=mykey", {0, u"a,b"}},
+      {u"DELDATA", u"datakey=nothing,datastring=x", {0, u""}},
+      {u"GETDATA", u"datakey=nothing", {32, u""}},
+      {u"ADDDATA", u"", {47, u""}},
+      {u"ADDDATA", u"datastring=x", {47, u""}},
+      {u"ADDDATA", u"datakey=k", {48, u""}},
+      {u"DELDATA", u"datakey=k", {48, u""}},
+      {u"GETDATA", u"", {47, u""}},
+  };
+  for (const Step& step : steps) {
+    EXPECT_EQ(Run(step.command, step.parameters), step.expected)
+        << ::testing::PrintToString(std::u16string(step.command)) << " "
+        << ::testing::PrintToString(std::u16string(step.parameters));
+  }
+}
+
+TEST_F(DataStoreTest, MissingParametersWriteNothing) {
+  Run(u"ADDDATA", u"datakey=k");
+  Run(u"DELDATA", u"");
+  EXPECT_FALSE(std::filesystem::exists(DataFile()));
+}
+
+TEST_F(DataStoreTest, LastValueRemovedTakesTheEntryOut) {
+  Add(u"K", u"v");
+  EXPECT_EQ(Run(u"DELDATA", u"datakey=k,datastring=v"), (CommandResult{0, u""}));
+  EXPECT_EQ(Get(u"k"), (CommandResult{32, u""}));
+  EXPECT_EQ(ReadFileBytes(DataFile()), FileBytes("ZDF2").Checksum().bytes());
+}
+
+TEST_F(DataStoreTest, DeleteOfUnknownKeyStillRewritesTheFile) {
+  EXPECT_EQ(Run(u"DELDATA", u"datakey=k,datastring=v"), (CommandResult{0, u""}));
+  EXPECT_EQ(ReadFileBytes(DataFile()), FileBytes("ZDF2").Checksum().bytes());
+}
+
+TEST_F(DataStoreTest, KeysFromFileKeepTheirCase) {
+  LayOut(FileBytes("ZDF2")
+             .Chunk("ZDT2", EntryData(u"ABC", {u"upper"}))
+             .Chunk("ZDT2", EntryData(u"Abc", {u"mixed"}))
+             .Chunk("ZDT2", EntryData(u"Xyz", {u"one"}))
+             .Chunk("ZDT2", EntryData(u"abc", {u"lower"}))
+             .Checksum()
+             .bytes());
+  EXPECT_EQ(Get(u"abc"), (CommandResult{0, u"upper"}));  // upper-cased, then exact
+  EXPECT_EQ(Get(u"xyz"), (CommandResult{0, u"one"}));    // case-blind
+  Add(u"xYZ", u"two");
+  EXPECT_EQ(ReadFileBytes(DataFile()), FileBytes("ZDF2")
+                                           .Chunk("ZDT2", EntryData(u"ABC", {u"upper"}))
+                                           .Chunk("ZDT2", EntryData(u"Abc", {u"mixed"}))
+                                           .Chunk("ZDT2", EntryData(u"Xyz", {u"one", u"two"}))
+                                           .Chunk("ZDT2", EntryData(u"abc", {u"lower"}))
+                                           .Checksum()
+                                           .bytes());
+}
+
+TEST_F(DataStoreTest, CaseBlindStepTakesTheFirstKeyInOrder) {
+  LayOut(FileBytes("ZDF2")
+             .Chunk("ZDT2", EntryData(u"aBc", {u"second"}))
+             .Chunk("ZDT2", EntryData(u"Abc", {u"first"}))
+             .Checksum()
+             .bytes());
+  EXPECT_EQ(Get(u"abc"), (CommandResult{0, u"first"}));
+}
+
+TEST_F(DataStoreTest, FileEntriesAsWritten) {
+  LayOut(FileBytes("ZDF2")
+             .Chunk("ZDT2", EntryData(u"TWICE", {u"old"}))
+             .Chunk("ZDT2", EntryData(u"NONE", {}, 0))
+             .Chunk("ZDT2", EntryData(u"NEG", {}, -5))
+             .Chunk("ZDT2", EntryData(u"DUP", {u"b", u"a", u"b"}))
+             .Chunk("XTRA", "ignored")
+             .Chunk("ZDT2", EntryData(u"TWICE", {u"new"}))
+             .Checksum()
+             .bytes());
+  EXPECT_EQ(Get(u"twice"), (CommandResult{0, u"new"}));
+  EXPECT_EQ(Get(u"none"), (CommandResult{32, u""}));
+  EXPECT_EQ(Get(u"dup"), (CommandResult{0, u"a,b"}));
+  Add(u"B", u"x");
+  // The value-less entries are written back until a command removes them.
+  EXPECT_EQ(ReadFileBytes(DataFile()), FileBytes("ZDF2")
+                                           .Chunk("ZDT2", EntryData(u"B", {u"x"}))
+                                           .Chunk("ZDT2", EntryData(u"DUP", {u"a", u"b"}))
+                                           .Chunk("ZDT2", EntryData(u"NEG", {}))
+                                           .Chunk("ZDT2", EntryData(u"NONE", {}))
+                                           .Chunk("ZDT2", EntryData(u"TWICE", {u"new"}))
+                                           .Checksum()
+                                           .bytes());
+  Run(u"DELDATA", u"datakey=none,datastring=x");
+  EXPECT_EQ(Get(u"none"), (CommandResult{32, u""}));
+  EXPECT_EQ(ReadFileBytes(DataFile()).find(StringField(u"NONE")), std::string::npos);
+}
+
+TEST_F(DataStoreTest, DamagedFilesLoadEmpty) {
+  const std::string good = FileBytes("ZDF2").Chunk("ZDT2", EntryData(u"K", {u"v"})).Checksum().bytes();
+  std::string bad_checksum = good;
+  bad_checksum[bad_checksum.size() - 1] ^= 1;
+  std::string overlong_count = EntryData(u"K", {u"v"}, 1000);
+  std::string overlong_string = StringField(u"K") + Fixed32(1) + Fixed32(400) + "ab";
+  const std::string cases[] = {
+      bad_checksum,
+      FileBytes("ZDF2").Chunk("ZDT2", overlong_count).Checksum().bytes(),
+      FileBytes("ZDF2").Chunk("ZDT2", overlong_string).Checksum().bytes(),
+      FileBytes("ZDF2").Chunk("ZDT2", "\x02").Checksum().bytes(),
+  };
+  for (const std::string& bytes : cases) {
+    LayOut(bytes);
+    engine_.reset();
+    EXPECT_EQ(Get(u"k"), (CommandResult{32, u""}));
+  }
+  // The next change replaces the damaged file with what memory holds.
+  Add(u"new", u"1");
+  EXPECT_EQ(ReadFileBytes(DataFile()),
+            FileBytes("ZDF2").Chunk("ZDT2", EntryData(u"NEW", {u"1"})).Checksum().bytes());
+}
+
+TEST_F(DataStoreTest, RebuildMergesFromTheFile) {
+  Add(u"keep", u"1");
+  Add(u"gone", u"1");
+  auto other = NewEngine();
+  Run(*other, u"ADDDATA", u"datakey=added,datastring=2");
+  Run(*other, u"DELDATA", u"datakey=gone,datastring=1");
+  EXPECT_EQ(Get(u"added"), (CommandResult{32, u""}));  // memory only until REBUILD
+  EXPECT_EQ(Run(u"REBUILD"), (CommandResult{0, u""}));
+  EXPECT_EQ(Get(u"added"), (CommandResult{0, u"2"}));
+  EXPECT_EQ(Get(u"gone"), (CommandResult{0, u"1"}));  // a merge does not drop entries
+
+  std::string damaged = ReadFileBytes(DataFile());
+  damaged[damaged.size() - 1] ^= 1;
+  WriteFileBytes(DataFile(), damaged);
+  EXPECT_EQ(Run(u"REBUILD"), (CommandResult{0, u""}));
+  EXPECT_EQ(Get(u"keep"), (CommandResult{32, u""}));
+}
+
+// Two engines stand for two processes over one data folder.
+TEST_F(DataStoreTest, NoProcessUndoesAnothersChange) {
+  auto first = NewEngine();
+  auto second = NewEngine();
+  Run(*first, u"ADDDATA", u"datakey=k,datastring=one");
+  Run(*second, u"ADDDATA", u"datakey=k,datastring=two");
+  Run(*first, u"ADDDATA", u"datakey=k,datastring=three");
+  Run(*second, u"DELDATA", u"datakey=k,datastring=one");
+  Run(*first, u"ADDDATA", u"datakey=other,datastring=x");
+  Run(*second, u"REBUILD");
+  EXPECT_EQ(Run(*second, u"GETDATA", u"datakey=k"), (CommandResult{0, u"three,two"}));
+  EXPECT_EQ(Run(*second, u"GETDATA", u"datakey=other"), (CommandResult{0, u"x"}));
+  EXPECT_EQ(Run(*NewEngine(), u"GETDATA", u"datakey=k"), (CommandResult{0, u"three,two"}));
+}
+
+TEST_F(DataStoreTest, DamagedFileNeverWipesMemory) {
+  Add(u"k", u"a");
+  std::string damaged = ReadFileBytes(DataFile());
+  damaged[12] ^= 1;
+  WriteFileBytes(DataFile(), damaged);
+  Add(u"k", u"b");
+  EXPECT_EQ(Run(*NewEngine(), u"GETDATA", u"datakey=k"), (CommandResult{0, u"a,b"}));
+  std::filesystem::remove(DataFile());
+  Add(u"k", u"c");
+  EXPECT_EQ(Run(*NewEngine(), u"GETDATA", u"datakey=k"), (CommandResult{0, u"a,b,c"}));
+}
+
+TEST_F(DataStoreTest, FailedSaveStillSucceedsAndKeepsTheChange) {
+  Add(u"k", u"a");
+  const std::string before = ReadFileBytes(DataFile());
+  platform_.write_steps = 0;
+  platform_.fail_write_step = 1;
+  EXPECT_EQ(Add(u"k", u"b"), (CommandResult{0, u""}));
+  EXPECT_EQ(ReadFileBytes(DataFile()), before);
+  EXPECT_EQ(Get(u"k"), (CommandResult{0, u"a,b"}));
+  platform_.fail_write_step = 0;
+  Add(u"other", u"x");
+  EXPECT_EQ(Run(*NewEngine(), u"GETDATA", u"datakey=k"), (CommandResult{0, u"a,b"}));
+}
+
+TEST_F(DataStoreTest, ChangeWaitsForTheLockOnlySoLong) {
+  Add(u"k", u"a");
+  platform_.lock_timeout_ms = 50;
+  auto held = Platform::Default()->LockFolder(DataFolderPath(), 100);
+  ASSERT_NE(held, nullptr);
+  EXPECT_EQ(Add(u"k", u"b"), (CommandResult{20, u""}));
+  EXPECT_EQ(Run(u"DELDATA", u"datakey=k,datastring=a"), (CommandResult{20, u""}));
+  EXPECT_EQ(Get(u"k"), (CommandResult{0, u"a"}));
+}
+
+TEST(DataEntryTest, KeepsValuesSortedAndUnique) {
+  DataEntry entry;
+  for (const char16_t* value : {u"b", u"B", u"a", u"b", u"ab"}) entry.AddValue(value);
+  ASSERT_EQ(entry.ValueCount(), 4u);
+  EXPECT_EQ(entry.ValueAt(0), u"B");
+  EXPECT_EQ(entry.ValueAt(1), u"a");
+  EXPECT_EQ(entry.ValueAt(2), u"ab");
+  EXPECT_TRUE(entry.RemoveValue(u"a"));
+  EXPECT_FALSE(entry.RemoveValue(u"A"));
+  EXPECT_EQ(entry.ValueCount(), 3u);
+}
+
+}  // namespace
+}  // namespace zelvo
