@@ -114,7 +114,10 @@ std::vector<CraftedFile> CraftedFiles() {
        FileBytes("ZDF2").Chunk("ZDT2", data).Checksum().Chunk("ZDT2", data).bytes(),
        result::kBadChecksum},
       {"LongChecksumChunk",
-       FileBytes("ZDF2").Chunk("ZDT2", data).Chunk("CKSM", FileBytes("ZDF2").Chunk("ZDT2", data).Digest() + "tail").bytes(),
+       FileBytes("ZDF2")
+           .Chunk("ZDT2", data)
+           .Chunk("CKSM", FileBytes("ZDF2").Chunk("ZDT2", data).Digest() + "tail")
+           .bytes(),
        0},
       {"ZeroLengthChunk", FileBytes("ZDF2").Chunk("NONE", "").Checksum().bytes(), 0},
   };
@@ -144,7 +147,12 @@ TEST_F(ChunkFileTest, WriterLaysOutExactBytes) {
   EXPECT_EQ(WriteAll(&platform_, PathOf("empty"), {}).size(), 28u);
   const std::string big(200000, 'x');  // larger than the write buffer
   EXPECT_EQ(WriteAll(&platform_, PathOf("f"), {{"ZDT2", "abc"}, {"NONE", ""}, {"ZDT2", big}}),
-            FileBytes("ZDF2").Chunk("ZDT2", "abc").Chunk("NONE", "").Chunk("ZDT2", big).Checksum().bytes());
+            FileBytes("ZDF2")
+                .Chunk("ZDT2", "abc")
+                .Chunk("NONE", "")
+                .Chunk("ZDT2", big)
+                .Checksum()
+                .bytes());
   const ReadOutcome outcome = ReadAll(&platform_, PathOf("f"));
   EXPECT_EQ(outcome.status, 0);
   ASSERT_EQ(outcome.chunks.size(), 4u);

@@ -4,8 +4,8 @@
 
 #include <thread>
 
-#include "tests/support/engine_fixture.h"
 #include "engine/text.h"
+#include "tests/support/engine_fixture.h"
 #include "tests/support/monitor_listener.h"
 
 namespace zelvo {
@@ -119,7 +119,8 @@ TEST(CallerNameTest, CutAfterExeOrWholeLine) {
       {u"\".exe", u".exe"},
   };
   for (const auto& [line, name] : rows) {
-    EXPECT_EQ(CommandEngine::CallerNameOf(line), name) << ::testing::PrintToString(std::u16string(line));
+    EXPECT_EQ(CommandEngine::CallerNameOf(line), name)
+        << ::testing::PrintToString(std::u16string(line));
   }
 }
 

@@ -1,7 +1,7 @@
 #include "engine/data_folder.h"
 
-#include <gtest/gtest.h>
 #include <acl/libacl.h>
+#include <gtest/gtest.h>
 #include <sys/acl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,10 +32,12 @@ int DefaultOtherPermissions(const std::string& folder) {
   if (acl == nullptr) return -1;
   int permissions = -1;
   acl_entry_t entry;
-  for (int which = ACL_FIRST_ENTRY; acl_get_entry(acl, which, &entry) == 1; which = ACL_NEXT_ENTRY) {
+  for (int which = ACL_FIRST_ENTRY; acl_get_entry(acl, which, &entry) == 1;
+       which = ACL_NEXT_ENTRY) {
     acl_tag_t tag;
     acl_permset_t set;
-    if (acl_get_tag_type(entry, &tag) == 0 && tag == ACL_OTHER && acl_get_permset(entry, &set) == 0) {
+    if (acl_get_tag_type(entry, &tag) == 0 && tag == ACL_OTHER &&
+        acl_get_permset(entry, &set) == 0) {
       permissions = (acl_get_perm(set, ACL_READ) ? 4 : 0) | (acl_get_perm(set, ACL_WRITE) ? 2 : 0) |
                     (acl_get_perm(set, ACL_EXECUTE) ? 1 : 0);
     }

@@ -33,8 +33,8 @@ class DataStoreTest : public testing::EngineTest {
     WriteFileBytes(DataFile(), bytes);
   }
   CommandResult Add(std::u16string_view key, std::u16string_view value) {
-    return Run(u"ADDDATA", std::u16string(u"datakey=\"") + std::u16string(key) + u"\",datastring=\"" +
-                               std::u16string(value) + u"\"");
+    return Run(u"ADDDATA", std::u16string(u"datakey=\"") + std::u16string(key) +
+                               u"\",datastring=\"" + std::u16string(value) + u"\"");
   }
   CommandResult Get(std::u16string_view key) {
     return Run(u"GETDATA", std::u16string(u"datakey=\"") + std::u16string(key) + u"\"");
@@ -164,7 +164,8 @@ TEST_F(DataStoreTest, FileEntriesAsWritten) {
 }
 
 TEST_F(DataStoreTest, DamagedFilesLoadEmpty) {
-  const std::string good = FileBytes("ZDF2").Chunk("ZDT2", EntryData(u"K", {u"v"})).Checksum().bytes();
+  const std::string good =
+      FileBytes("ZDF2").Chunk("ZDT2", EntryData(u"K", {u"v"})).Checksum().bytes();
   std::string bad_checksum = good;
   bad_checksum[bad_checksum.size() - 1] ^= 1;
   std::string overlong_count = EntryData(u"K", {u"v"}, 1000);

@@ -90,9 +90,18 @@ TEST(GetIntTest, ReadsDecimalPrefixClampedToRange) {
   constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
   constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
   const std::pair<const char16_t*, int32_t> rows[] = {
-      {u"12abc", 12},       {u"", 0},           {u"abc", 0},          {u"99999999999", kMax},
-      {u"-99999999999", kMin}, {u"  \t-42", -42}, {u"+7", 7},          {u"2147483647", kMax},
-      {u"2147483648", kMax},   {u"-2147483648", kMin}, {u"-2147483649", kMin}, {u"0x10", 0},
+      {u"12abc", 12},
+      {u"", 0},
+      {u"abc", 0},
+      {u"99999999999", kMax},
+      {u"-99999999999", kMin},
+      {u"  \t-42", -42},
+      {u"+7", 7},
+      {u"2147483647", kMax},
+      {u"2147483648", kMax},
+      {u"-2147483648", kMin},
+      {u"-2147483649", kMin},
+      {u"0x10", 0},
   };
   for (const auto& [text, expected] : rows) {
     int32_t value = 123;

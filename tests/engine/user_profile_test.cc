@@ -54,7 +54,7 @@ TEST_F(UserProfileTest, UpdateAppliesOnlyParametersPresent) {
                                               .Checksum()
                                               .bytes());
   const std::pair<const char16_t*, CommandResult> values[] = {
-      {u"UFNM", {0, u"Ann"}}, {u"ULNM", {0, u""}},   {u"UEML", {0, u"a@b.c"}},
+      {u"UFNM", {0, u"Ann"}}, {u"ULNM", {0, u""}},    {u"UEML", {0, u"a@b.c"}},
       {u"UCNT", {0, u"76"}},  {u"URGN", {0, u"FRA"}}, {u"UMID", {0, u"m7"}},
   };
   for (const auto& [name, expected] : values) EXPECT_EQ(Value(name), expected);
@@ -78,8 +78,8 @@ TEST_F(UserProfileTest, OptInFollowsTheNumber) {
 
 TEST_F(UserProfileTest, CountryAndRegion) {
   const std::tuple<const char16_t*, const char16_t*, const char16_t*> rows[] = {
-      {u"76", u"76", u"FRA"}, {u"52", u"52", u"COG"}, {u"5", u"5", u"---"},
-      {u"abc", u"0", u""},    {u"0", u"0", u""},      {u"-3", u"-3", u""},
+      {u"76", u"76", u"FRA"}, {u"52", u"52", u"COG"},   {u"5", u"5", u"---"},
+      {u"abc", u"0", u""},    {u"0", u"0", u""},        {u"-3", u"-3", u""},
       {u"249", u"249", u""},  {u"248", u"248", u"SMR"},
   };
   for (const auto& [country, number, region] : rows) {
@@ -111,28 +111,54 @@ TEST_F(UserProfileTest, FilesOfOtherWriters) {
   };
   const Case cases[] = {
       {"Marker",
-       FileBytes("ZVU2").Chunk("USR2", Fixed32(10092004) + Details(u"Ann", u"", u"", 0, 1))
-           .Chunk("USR3", StringField(u"m")).Checksum().bytes(),
-       {0, u"Ann"}, {0, u"m"}},
-      {"NoMemberChunk", FileBytes("ZVU2").Chunk("USR2", Details(u"Ann", u"", u"", 0, 0)).Checksum().bytes(),
-       {0, u"Ann"}, {0, u""}},
+       FileBytes("ZVU2")
+           .Chunk("USR2", Fixed32(10092004) + Details(u"Ann", u"", u"", 0, 1))
+           .Chunk("USR3", StringField(u"m"))
+           .Checksum()
+           .bytes(),
+       {0, u"Ann"},
+       {0, u"m"}},
+      {"NoMemberChunk",
+       FileBytes("ZVU2").Chunk("USR2", Details(u"Ann", u"", u"", 0, 0)).Checksum().bytes(),
+       {0, u"Ann"},
+       {0, u""}},
       {"AnyOrderLaterWinsUnknownIgnored",
-       FileBytes("ZVU2").Chunk("USR3", StringField(u"m1")).Chunk("USR2", Details(u"Old", u"", u"", 0, 0))
-           .Chunk("USR9", "junk").Chunk("USR2", Details(u"New", u"", u"", 0, 0))
-           .Chunk("USR3", StringField(u"m2")).Checksum().bytes(),
-       {0, u"New"}, {0, u"m2"}},
+       FileBytes("ZVU2")
+           .Chunk("USR3", StringField(u"m1"))
+           .Chunk("USR2", Details(u"Old", u"", u"", 0, 0))
+           .Chunk("USR9", "junk")
+           .Chunk("USR2", Details(u"New", u"", u"", 0, 0))
+           .Chunk("USR3", StringField(u"m2"))
+           .Checksum()
+           .bytes(),
+       {0, u"New"},
+       {0, u"m2"}},
       {"BadChecksum",
-       FileBytes("ZVU2").Chunk("USR2", Details(u"Ann", u"", u"", 0, 0)).Chunk("CKSM", std::string(16, 'x')).bytes(),
-       {25, u""}, {25, u""}},
+       FileBytes("ZVU2")
+           .Chunk("USR2", Details(u"Ann", u"", u"", 0, 0))
+           .Chunk("CKSM", std::string(16, 'x'))
+           .bytes(),
+       {25, u""},
+       {25, u""}},
       {"StringPastChunkEnd",
        FileBytes("ZVU2").Chunk("USR2", StringField(u"Ann").substr(0, 6)).Checksum().bytes(),
-       {25, u""}, {25, u""}},
+       {25, u""},
+       {25, u""}},
       {"DetailsTooShort",
-       FileBytes("ZVU2").Chunk("USR2", StringField(u"A") + StringField(u"") + StringField(u"")).Checksum().bytes(),
-       {25, u""}, {25, u""}},
+       FileBytes("ZVU2")
+           .Chunk("USR2", StringField(u"A") + StringField(u"") + StringField(u""))
+           .Checksum()
+           .bytes(),
+       {25, u""},
+       {25, u""}},
       {"MemberPastChunkEnd",
-       FileBytes("ZVU2").Chunk("USR2", Details(u"Ann", u"", u"", 0, 0)).Chunk("USR3", Fixed32(100)).Checksum().bytes(),
-       {25, u""}, {25, u""}},
+       FileBytes("ZVU2")
+           .Chunk("USR2", Details(u"Ann", u"", u"", 0, 0))
+           .Chunk("USR3", Fixed32(100))
+           .Checksum()
+           .bytes(),
+       {25, u""},
+       {25, u""}},
       {"WrongMagic", FileBytes("ZDF2").Checksum().bytes(), {22, u""}, {22, u""}},
   };
   for (const Case& c : cases) {
@@ -143,8 +169,11 @@ TEST_F(UserProfileTest, FilesOfOtherWriters) {
 }
 
 TEST_F(UserProfileTest, UpdateOfDamagedFileStartsFromDefaults) {
-  LayOut(FileBytes("ZVU2").Chunk("USR2", Details(u"Old", u"Name", u"", 9, 1))
-             .Chunk("USR3", StringField(u"m")).Chunk("CKSM", std::string(16, 'x')).bytes());
+  LayOut(FileBytes("ZVU2")
+             .Chunk("USR2", Details(u"Old", u"Name", u"", 9, 1))
+             .Chunk("USR3", StringField(u"m"))
+             .Chunk("CKSM", std::string(16, 'x'))
+             .bytes());
   EXPECT_EQ(Run(u"UPDATEUSER", u"lastname=New"), (CommandResult{0, u""}));
   EXPECT_EQ(ReadFileBytes(ProfileFile()), FileBytes("ZVU2")
                                               .Chunk("USR2", Details(u"", u"New", u"", 0, 0))
@@ -185,8 +214,8 @@ TEST(RegionTableTest, EveryRowStartsAndEndsRight) {
     EXPECT_EQ(RegionCode(last), last_code) << last;
   }
   const std::pair<int, const char16_t*> doubles[] = {
-      {4, u"ASM"}, {183, u"ASM"}, {52, u"COG"}, {68, u"GNQ"}, {92, u"GNQ"},
-      {77, u"---"}, {174, u"---"}, {184, u"---"}, {239, u"---"}, {242, u"---"}, {175, u"ROM"},
+      {4, u"ASM"},   {183, u"ASM"}, {52, u"COG"},  {68, u"GNQ"},  {92, u"GNQ"},  {77, u"---"},
+      {174, u"---"}, {184, u"---"}, {239, u"---"}, {242, u"---"}, {175, u"ROM"},
   };
   for (const auto& [id, code] : doubles) EXPECT_EQ(RegionCode(id), code) << id;
   EXPECT_EQ(RegionCode(0), u"");

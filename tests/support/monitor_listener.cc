@@ -18,7 +18,8 @@ MonitorListener::MonitorListener(const std::string& runtime_folder)
   address.sun_family = AF_UNIX;
   std::strncpy(address.sun_path, path_.c_str(), sizeof address.sun_path - 1);
   listener_ = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
-  if (listener_ < 0 || ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+  if (listener_ < 0 ||
+      ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
       ::listen(listener_, 8) != 0 || ::pipe(stop_pipe_) != 0) {
     throw std::runtime_error("cannot listen at " + path_);
   }

@@ -11,8 +11,8 @@ class TempFolder {
  public:
   TempFolder() {
     const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base != nullptr && *base != '\0' ? base : "/tmp") +
-                          "/zelvo-test-XXXXXX";
+    std::string pattern =
+        std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/zelvo-test-XXXXXX";
     path_ = ::mkdtemp(pattern.data());
   }
   TempFolder(const TempFolder&) = delete;

@@ -45,7 +45,9 @@ class PlatformWrapper : public Platform {
   bool CommonAppDataFolder(std::string* folder) override {
     return target_->CommonAppDataFolder(folder);
   }
-  bool CommonFilesFolder(std::string* folder) override { return target_->CommonFilesFolder(folder); }
+  bool CommonFilesFolder(std::string* folder) override {
+    return target_->CommonFilesFolder(folder);
+  }
   std::u16string ProcessCommandLine() override { return target_->ProcessCommandLine(); }
   std::unique_ptr<Md5Hash> NewMd5() override { return target_->NewMd5(); }
   std::unique_ptr<MonitorConnection> ConnectToMonitor() override {
