@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the plain and the sanitizer trees, and runs
-# every test in both.
+# Installs what is missing, builds the plain and the sanitizer trees and runs
+# every test in both, then runs each fuzzer for a short time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,3 +13,6 @@ scripts/build.sh sanitize
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-sanitize && ctest --output-on-failure -j "$(nproc)" --timeout 900)
+
+scripts/build.sh fuzz
+(cd build-fuzz && ctest --output-on-failure -j "$(nproc)" --timeout 300)

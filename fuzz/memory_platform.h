@@ -1,0 +1,61 @@
+// A platform for fuzzing: every file opened for reading holds the fuzzer's
+// input, writing goes nowhere, and there is no data folder (stores use bare
+// names), so one input runs in microseconds without touching the disk.
+#pragma once
+
+#include <cstring>
+#include <span>
+
+#include "engine/platform/platform.h"
+
+namespace zelvo::fuzzing {
+
+class MemoryReadableFile final : public ReadableFile {
+ public:
+  explicit MemoryReadableFile(std::span<const uint8_t> data) : data_(data) {
+    stamp_.size = data.size();
+  }
+  bool Read(uint8_t* buffer, size_t n, size_t* bytes_read) override {
+    *bytes_read = std::min(n, data_.size());
+    if (*bytes_read > 0) std::memcpy(buffer, data_.data(), *bytes_read);
+    data_ = data_.subspan(*bytes_read);
+    return true;
+  }
+  const FileStamp& Stamp() const override { return stamp_; }
+
+ private:
+  std::span<const uint8_t> data_;
+  FileStamp stamp_;
+};
+
+class MemoryPlatform final : public Platform {
+ public:
+  std::span<const uint8_t> input;
+
+  char PathSeparator() const override { return '/'; }
+  std::unique_ptr<ReadableFile> OpenForReading(const std::string&) override {
+    return std::make_unique<MemoryReadableFile>(input);
+  }
+  std::unique_ptr<WritableFile> CreateUniqueFile(const std::string&, std::string*) override {
+    return nullptr;
+  }
+  bool RenameFile(const std::string&, const std::string&) override { return false; }
+  bool SyncFolder(const std::string&) override { return false; }
+  bool DeleteFile(const std::string&) override { return false; }
+  bool PathExists(const std::string&) override { return false; }
+  bool CreateFolder(const std::string&) override { return false; }
+  bool ListFiles(const std::string&, std::vector<std::string>*) override { return false; }
+  bool GetFileStamp(const std::string&, FileStamp*) override { return false; }
+  std::unique_ptr<FolderLock> LockFolder(const std::string&, int) override { return nullptr; }
+  void GrantEveryoneAccess(const std::string&) override {}
+  bool CommonAppDataFolder(std::string*) override { return false; }
+  bool CommonFilesFolder(std::string*) override { return false; }
+  std::u16string ProcessCommandLine() override { return u"fuzzer"; }
+  std::unique_ptr<Md5Hash> NewMd5() override { return Default()->NewMd5(); }
+  std::unique_ptr<MonitorConnection> ConnectToMonitor() override { return nullptr; }
+  ProgramOutcome RunProgram(const std::string&, std::u16string_view) override { return {}; }
+  bool AnsiToWide(std::string_view, std::u16string*) override { return false; }
+  std::string WideToAnsi(std::u16string_view, size_t) override { return {}; }
+};
+
+}  // namespace zelvo::fuzzing
