@@ -25,15 +25,18 @@ const uint8_t* Bytes(std::string_view text) {
 void Chunk::Reset() {
   tag_ = ChunkTag();
   length_ = 0;
+  capacity_ = 0;
   data_.reset();
 }
 
 bool Chunk::Allocate(uint32_t length) {
-  data_.reset();
   length_ = 0;
-  if (length == 0) return true;
-  data_.reset(new (std::nothrow) uint8_t[length]);
-  if (!data_) return false;
+  if (length > capacity_) {
+    capacity_ = 0;
+    data_.reset(new (std::nothrow) uint8_t[length]);
+    if (!data_) return false;
+    capacity_ = length;
+  }
   length_ = length;
   return true;
 }
@@ -59,7 +62,6 @@ FileStatus ChunkFile::Open(const std::string& path, ChunkTag magic, FileMode mod
     if (reader_) {
       reader_stamp_ = reader_->Stamp();
       unread_ = reader_stamp_.size;
-      buffer_.reserve(kBufferSize);
       status_ = result::kReadFailed;
       uint8_t raw[4] = {};
       size_t got = 0;
@@ -100,8 +102,10 @@ bool ChunkFile::ReadBytes(uint8_t* destination, size_t n, size_t* bytes_read) {
         if (got == 0) return true;
         continue;
       }
-      buffer_.resize(kBufferSize);
-      if (!reader_->Read(buffer_.data(), kBufferSize, &got)) {
+      // A small file needs no more than its own size.
+      buffer_.resize(
+          static_cast<size_t>(std::min<uint64_t>(kBufferSize, std::max<uint64_t>(unread_, 1))));
+      if (!reader_->Read(buffer_.data(), buffer_.size(), &got)) {
         buffer_.clear();
         return false;
       }

@@ -45,8 +45,9 @@ class ChunkTag {
 inline constexpr ChunkTag kChecksumTag("CKSM");
 inline constexpr uint32_t kDigestSize = 16;
 
-// One chunk's tag and data. The data buffer is allocated once with its exact
-// size and never grows.
+// One chunk's tag and data. A chunk is sized once, before it is filled, and
+// never grows while in use; its buffer is kept for the next chunk that fits,
+// so a loader or saver reusing one chunk allocates only for the largest.
 class Chunk {
  public:
   Chunk() = default;
@@ -59,8 +60,8 @@ class Chunk {
   ChunkTag tag() const { return tag_; }
   uint32_t length() const { return length_; }
 
-  // Frees the data and allocates exactly `length` bytes, contents undefined.
-  // False (and an empty chunk) when the memory cannot be had.
+  // Makes the data exactly `length` bytes long, contents undefined. False
+  // (and an empty chunk) when the memory cannot be had.
   bool Allocate(uint32_t length);
 
   uint8_t* data() { return data_.get(); }
@@ -69,6 +70,7 @@ class Chunk {
  private:
   ChunkTag tag_;
   uint32_t length_ = 0;
+  uint32_t capacity_ = 0;
   std::unique_ptr<uint8_t[]> data_;
 };
 

@@ -1,5 +1,8 @@
 #include "engine/coding.h"
 
+#include <bit>
+#include <cstring>
+
 namespace zelvo {
 
 uint8_t* EncodeInt(uint8_t* pos, int32_t value) {
@@ -44,8 +47,12 @@ bool DecodeString(std::span<const uint8_t>* input, std::u16string* text) {
   size_t length = 0;
   while (length < byte_count / 2 && (units[2 * length] | units[2 * length + 1]) != 0) ++length;
   text->resize(length);
-  for (size_t i = 0; i < length; ++i) {
-    (*text)[i] = static_cast<char16_t>(units[2 * i] | units[2 * i + 1] << 8);
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(text->data(), units, 2 * length);
+  } else {
+    for (size_t i = 0; i < length; ++i) {
+      (*text)[i] = static_cast<char16_t>(units[2 * i] | units[2 * i + 1] << 8);
+    }
   }
   *input = input->subspan(4 + byte_count);
   return true;

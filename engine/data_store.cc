@@ -28,8 +28,11 @@ bool DecodeEntry(std::span<const uint8_t> data, std::u16string* key,
   for (std::u16string& value : *values) {
     if (!DecodeString(&data, &value)) return false;
   }
-  std::sort(values->begin(), values->end());
-  values->erase(std::unique(values->begin(), values->end()), values->end());
+  // Written in order by every saver; sorting is needed only for others.
+  if (std::adjacent_find(values->begin(), values->end(), std::greater_equal<>()) != values->end()) {
+    std::sort(values->begin(), values->end());
+    values->erase(std::unique(values->begin(), values->end()), values->end());
+  }
   return true;
 }
 
@@ -51,15 +54,20 @@ DataStore::DataStore(Platform* platform, DataFolder* folder)
     : platform_(platform), folder_(folder) {}
 
 FileStatus DataStore::ReadFile(EntryMap* entries, FileStamp* stamp) {
-  std::u16string key;
-  std::vector<std::u16string> values;
   return ReadStoreFile(
       platform_, FilePath(), kDataStoreMagic,
       [&](const Chunk& chunk) {
         if (chunk.tag() != kEntryTag) return true;
+        std::u16string key;
+        std::vector<std::u16string> values;
         if (!DecodeEntry(chunk.bytes(), &key, &values)) return false;
-        // A later chunk with the same key replaces the earlier one.
-        (*entries)[key] = std::move(values);
+        if (entries->empty() || entries->rbegin()->first < key) {
+          // Files are written in key order: appending needs no search.
+          entries->emplace_hint(entries->end(), std::move(key), std::move(values));
+        } else {
+          // A later chunk with the same key replaces the earlier one.
+          (*entries)[std::move(key)] = std::move(values);
+        }
         return true;
       },
       stamp);
@@ -123,29 +131,46 @@ FileStatus DataStore::Save() {
 DataEntry DataStore::Find(std::u16string_view key) const {
   auto exact = entries_.find(key);
   if (exact != entries_.end()) return DataEntry(exact->first, exact->second);
+  // The first key in order that equals `key` ignoring case: either the
+  // upper-case form itself or the first indexed key with that form.
   const std::u16string folded = AsciiUpper(key);
+  const std::u16string* found = nullptr;
+  auto upper = entries_.find(folded);
+  if (upper != entries_.end()) found = &upper->first;
   auto it = folded_index_.lower_bound(std::make_pair(folded, std::u16string()));
-  if (it != folded_index_.end() && it->first == folded) {
-    auto entry = entries_.find(it->second);
-    return DataEntry(entry->first, entry->second);
+  if (it != folded_index_.end() && it->first == folded &&
+      (found == nullptr || it->second < *found)) {
+    found = &it->second;
   }
-  return DataEntry();
+  if (found == nullptr) return DataEntry();
+  auto entry = entries_.find(*found);
+  return DataEntry(entry->first, entry->second);
 }
 
 FileStatus DataStore::Commit(DataEntry entry) {
   if (entry.ValueCount() > 0) {
-    folded_index_.emplace(AsciiUpper(entry.key()), entry.key());
+    IndexKey(entry.key());
     std::u16string key = entry.key();
     entries_[std::move(key)] = entry.TakeValues();
   } else if (entries_.erase(entry.key()) > 0) {
-    folded_index_.erase(std::make_pair(AsciiUpper(entry.key()), entry.key()));
+    UnindexKey(entry.key());
   }
   return Save();
 }
 
+void DataStore::IndexKey(const std::u16string& key) {
+  if (std::any_of(key.begin(), key.end(), [](char16_t c) { return c >= u'a' && c <= u'z'; })) {
+    folded_index_.emplace(AsciiUpper(key), key);
+  }
+}
+
+void DataStore::UnindexKey(const std::u16string& key) {
+  folded_index_.erase(std::make_pair(AsciiUpper(key), key));
+}
+
 void DataStore::RebuildFoldedIndex() {
   folded_index_.clear();
-  for (const auto& [key, values] : entries_) folded_index_.emplace(AsciiUpper(key), key);
+  for (const auto& [key, values] : entries_) IndexKey(key);
 }
 
 }  // namespace zelvo

@@ -75,11 +75,15 @@ class DataStore {
   std::string FilePath() const { return folder_->FilePath(kDataStoreFileName); }
   FileStatus ReadFile(EntryMap* entries, FileStamp* stamp);
   void RebuildFoldedIndex();
+  void IndexKey(const std::u16string& key);
+  void UnindexKey(const std::u16string& key);
 
   Platform* const platform_;
   DataFolder* const folder_;
   EntryMap entries_;
-  // (key with a to z upper-cased, key), for the case-blind step of Find.
+  // (key with a to z upper-cased, key) for every key that holds a to z, for
+  // the case-blind step of Find. Keys made by commands are upper-case and
+  // need no entry.
   std::set<std::pair<std::u16string, std::u16string>, std::less<>> folded_index_;
   // The file as this process last read or wrote it; none when it had none.
   std::optional<FileStamp> known_stamp_;

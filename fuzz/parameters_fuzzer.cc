@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     text[i] = static_cast<char16_t>(data[2 * i] | data[2 * i + 1] << 8);
   }
   ParameterMap map = ParseParameters(text);
-  std::erase_if(map, [](const auto& entry) { return entry.first.empty() || !IsLetter(entry.first[0]); });
+  std::erase_if(map,
+                [](const auto& entry) { return entry.first.empty() || !IsLetter(entry.first[0]); });
   const std::u16string line = FormatToolCommandLine(u"LINK", map);
   if (ParseParameters(std::u16string_view(line).substr(5)) != map) std::abort();
   int32_t number;

@@ -1,0 +1,170 @@
+// The data store's commands beside their physical floor, measured in the same
+// run: a read from memory beside a plain map lookup, a change beside writing,
+// flushing and renaming the same file bytes, a load beside reading and
+// hashing the same bytes. scripts/bench.sh prints the ratios.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <openssl/evp.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "engine/chunk_file.h"
+#include "engine/coding.h"
+#include "engine/command_engine.h"
+#include "engine/data_store.h"
+#include "engine/text.h"
+
+namespace zelvo {
+namespace {
+
+std::u16string Key(int64_t i) {
+  char text[32];
+  std::snprintf(text, sizeof text, "KEY%07lld", static_cast<long long>(i));
+  return FromAscii(text);
+}
+
+// Writes a "data.zd2" of `entries` entries of two values each, as any writer
+// of the format would.
+void WriteStoreFile(const std::string& path, int64_t entries) {
+  ChunkFile file(Platform::Default());
+  if (file.Open(path, ChunkTag("ZDF2"), FileMode::kWrite) != 0) std::abort();
+  Chunk chunk;
+  for (int64_t i = 0; i < entries; ++i) {
+    const std::u16string key = Key(i);
+    const std::u16string values[] = {u"value-a-" + DecimalText(i), u"value-b-" + DecimalText(i)};
+    chunk.set_tag(ChunkTag("ZDT2"));
+    chunk.Allocate(static_cast<uint32_t>(StringSize(key) + IntSize() + StringSize(values[0]) +
+                                         StringSize(values[1])));
+    uint8_t* pos = EncodeString(chunk.data(), key);
+    pos = EncodeInt(pos, 2);
+    for (const std::u16string& value : values) pos = EncodeString(pos, value);
+    file.WriteChunk(chunk);
+  }
+  if (file.WriteChecksum() != 0 || file.Close() != 0) std::abort();
+}
+
+// A data folder holding such a store, and an engine that loaded it.
+class StoreFolder {
+ public:
+  explicit StoreFolder(int64_t entries) {
+    std::string pattern = "/tmp/zelvo-bench-XXXXXX";
+    base_ = ::mkdtemp(pattern.data());
+    ::setenv("ZELVO_COMMON_APPDATA", base_.c_str(), 1);
+    DataFolder folder(Platform::Default());
+    WriteStoreFile(folder.FilePath(kDataStoreFileName), entries);
+    engine_ = std::make_unique<CommandEngine>(Platform::Default());
+  }
+  ~StoreFolder() { std::filesystem::remove_all(base_); }
+
+  CommandEngine& engine() { return *engine_; }
+  std::string File() const { return base_ + "/Orvane Systems/Zelvo/data.zd2"; }
+  std::string Bytes() const {
+    std::ifstream in(File(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+ private:
+  std::string base_;
+  std::unique_ptr<CommandEngine> engine_;
+};
+
+void GetData(benchmark::State& state) {
+  StoreFolder folder(state.range(0));
+  char16_t output[kOutputCapacity];
+  const std::u16string parameters = u"datakey=" + Key(state.range(0) / 2);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(folder.engine().Dispatch(u"GETDATA", parameters, output));
+  }
+}
+
+void GetDataFloor(benchmark::State& state) {
+  std::map<std::u16string, std::vector<std::u16string>> map;
+  for (int64_t i = 0; i < state.range(0); ++i) map[Key(i)] = {u"a", u"b"};
+  const std::u16string key = Key(state.range(0) / 2);
+  for (auto _ : state) benchmark::DoNotOptimize(map.find(key));
+}
+
+// One change per iteration, adding and removing one value in turn, so the
+// store keeps its size.
+void ChangeData(benchmark::State& state) {
+  StoreFolder folder(state.range(0));
+  char16_t output[kOutputCapacity];
+  bool add = true;
+  for (auto _ : state) {
+    folder.engine().Dispatch(add ? u"ADDDATA" : u"DELDATA", u"datakey=KEY0000000,datastring=x",
+                             output);
+    add = !add;
+  }
+}
+
+void ChangeDataFloor(benchmark::State& state) {
+  StoreFolder folder(state.range(0));
+  const std::string bytes = folder.Bytes();
+  const std::string temporary = folder.File() + ".floor";
+  const std::string dir = std::filesystem::path(folder.File()).parent_path();
+  for (auto _ : state) {
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) std::abort();
+    ::fdatasync(fd);
+    ::close(fd);
+    ::rename(temporary.c_str(), folder.File().c_str());
+    const int dir_fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
+    ::fsync(dir_fd);
+    ::close(dir_fd);
+  }
+}
+
+void Load(benchmark::State& state) {
+  StoreFolder folder(state.range(0));
+  DataFolder data_folder(Platform::Default());
+  data_folder.Path();  // resolved once per process, as in the engine
+  // Timed from an empty store to a loaded one; freeing it afterwards is not
+  // part of a load.
+  for (auto _ : state) {
+    DataStore store(Platform::Default(), &data_folder);
+    const auto start = std::chrono::steady_clock::now();
+    benchmark::DoNotOptimize(store.Load());
+    state.SetIterationTime(
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+  }
+}
+
+void LoadFloor(benchmark::State& state) {
+  StoreFolder folder(state.range(0));
+  std::vector<char> buffer(1 << 16);
+  for (auto _ : state) {
+    const int fd = ::open(folder.File().c_str(), O_RDONLY | O_CLOEXEC);
+    EVP_MD_CTX* md5 = EVP_MD_CTX_new();
+    EVP_DigestInit_ex(md5, EVP_md5(), nullptr);
+    ssize_t got;
+    while ((got = ::read(fd, buffer.data(), buffer.size())) > 0)
+      EVP_DigestUpdate(md5, buffer.data(), got);
+    unsigned char digest[16];
+    EVP_DigestFinal_ex(md5, digest, nullptr);
+    EVP_MD_CTX_free(md5);
+    ::close(fd);
+    benchmark::DoNotOptimize(digest);
+  }
+}
+
+#define SIZES Arg(10)->Arg(1000)->Arg(100000)
+BENCHMARK(GetData)->SIZES;
+BENCHMARK(GetDataFloor)->SIZES;
+BENCHMARK(ChangeData)->SIZES->Unit(benchmark::kMicrosecond);
+BENCHMARK(ChangeDataFloor)->SIZES->Unit(benchmark::kMicrosecond);
+BENCHMARK(Load)->SIZES->Unit(benchmark::kMicrosecond)->UseManualTime();
+BENCHMARK(LoadFloor)->SIZES->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace zelvo
+
+BENCHMARK_MAIN();
