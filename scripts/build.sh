@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Configures and builds one build tree: `scripts/build.sh plain` (build/) or
 # `scripts/build.sh sanitize` (build-sanitize/, AddressSanitizer and
-# UndefinedBehaviorSanitizer) or `scripts/build.sh fuzz` (build-fuzz/, the
+# UndefinedBehaviorSanitizer, the engine and the library) or `scripts/build.sh fuzz` (build-fuzz/, the
 # libFuzzer targets, with clang).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,11 +9,11 @@ cd "$(dirname "$0")/.."
 kind=${1:-plain}
 case "$kind" in
   plain) dir=build; flags=() ;;
-  sanitize) dir=build-sanitize; flags=(-DZELVO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug) ;;
+  sanitize) dir=build-sanitize; flags=(-DZELVO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DZELVO_BUILD_TOOL=OFF) ;;
   fuzz)
     dir=build-fuzz
     flags=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DZELVO_SANITIZE=ON
-           -DZELVO_BUILD_FUZZERS=ON -DZELVO_BUILD_TESTS=OFF)
+           -DZELVO_BUILD_FUZZERS=ON -DZELVO_BUILD_TESTS=OFF -DZELVO_BUILD_TOOL=OFF)
     ;;
   *) echo "usage: $0 [plain|sanitize|fuzz]" >&2; exit 2 ;;
 esac

@@ -8,6 +8,9 @@ packages=(
   libssl-dev libacl1-dev acl
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
+  qt6-base-dev qt6-webengine-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  libxcb1-dev libgl-dev
+  xvfb xauth openbox imagemagick
 )
 
 missing=()

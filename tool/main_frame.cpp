@@ -172,12 +172,14 @@ void CMainFrame::ShowAtStart(bool maximized) {
     winId();
     windowHandle()->setTransientParent(app_->parent_window());
   }
+  // The page is asked for before the window shows: on X11 a window shown
+  // first loses its maximised state once the web view starts loading.
+  view_->InitialUpdate();
   if (maximized || (saved && saved_maximized)) {
     showMaximized();
   } else {
     show();
   }
-  view_->InitialUpdate();
 }
 
 void CMainFrame::SavePlacement() {

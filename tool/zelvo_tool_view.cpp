@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
 #include <QWebEngineHttpRequest>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include "engine/result_code.h"
@@ -22,6 +23,8 @@ ZelvoToolView::ZelvoToolView(zelvo::ZelvoToolApp* app, ZelvoToolDoc* doc, QWidge
       web_view_(new QWebEngineView(this)),
       page_(new ZelvoToolPage(app, web_view_)) {
   web_view_->setPage(page_);
+  // The tool's pages say nothing of their encoding; they are UTF-8.
+  page_->settings()->setDefaultTextEncoding(QStringLiteral("utf-8"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(web_view_);
