@@ -60,8 +60,9 @@ std::string ProgramFolder() {
 bool LoadLibrary(Library* library) {
   void* handle = nullptr;
   const std::string folder = ProgramFolder();
-  for (const std::string& name : {folder + "libzelvo.so", folder + "../lib/libzelvo.so",
-                                  std::string("libzelvo.so.5"), std::string("libzelvo.so")}) {
+  for (const std::string& name :
+       {folder + "libzelvo.so", folder + ZELVO_LIBDIR_FROM_BINDIR "/libzelvo.so.5",
+        std::string("libzelvo.so.5"), std::string("libzelvo.so")}) {
     if ((handle = ::dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL)) != nullptr) break;
   }
   if (handle == nullptr) {

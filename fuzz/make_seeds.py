@@ -43,6 +43,15 @@ seeds = {
         "profile_marker": store(b"ZVU2", [(b"USR2", details("Ann", "", "", 0, 0, marker=True))]),
         "marker": store(b"ZFIX", []),
     },
+    "dispatch": {
+        "adddata": "ADDDATA\0datakey=\"Recent\",datastring=\"a.prj\"".encode("utf-16-le"),
+        "getdata": "getdata\0datakey=recent".encode("utf-16-le"),
+        "updateuser": "UPDATEUSER\0first=Ann,COUNTRY=76,optin=1,memberid=m".encode("utf-16-le"),
+        "getvalue": "GETVALUE\0valname=URGN".encode("utf-16-le"),
+        "deluser": "DELUSER\0".encode("utf-16-le"),
+        "rebuild": "REBUILD\0".encode("utf-16-le"),
+        "link": "LINK\0url=support,lang=de".encode("utf-16-le"),
+    },
     "parameters": {
         "pairs": 'firstname="Ann",lastname=Lee,lang=de,url="support"'.encode("utf-16-le"),
         "aliases": 'pid=1,prod=2,LANGUE_ID=fr,first=a,"q"=x,a=b=c'.encode("utf-16-le"),

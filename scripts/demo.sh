@@ -26,9 +26,8 @@ frobnicate
 COMMANDS
 
 echo "== A window command: the tool shows its start page and, silent, closes itself"
-# The library finds the tool below $ZELVO_COMMON_FILES; the build keeps it in
-# build/libexec. Without a display, a virtual one is started.
-export ZELVO_COMMON_FILES=$PWD/build/libexec
+# The library finds the tool in libexec/ beside its own folder, as installed.
+# Without a display, a virtual one is started.
 if [ -z "${DISPLAY:-}" ]; then
   Xvfb :77 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!

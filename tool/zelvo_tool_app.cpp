@@ -16,10 +16,6 @@
 #include "tool/tool_settings.h"
 #include "tool/url_scheme.h"
 
-#ifndef ZELVO_TRANSLATIONS_DIR
-#define ZELVO_TRANSLATIONS_DIR ""
-#endif
-
 namespace zelvo {
 namespace {
 
@@ -147,17 +143,14 @@ void ZelvoToolApp::RunStoreCommand(std::u16string_view word) {
 }
 
 void ZelvoToolApp::LoadTranslation(const std::u16string& language) {
+  // The translations lie beside the tool; a missing one is no error: the
+  // texts stay English.
   const QString file = QStringLiteral("ZelvoTool-") + ToQString(language) + QStringLiteral(".qm");
   auto translator = std::make_unique<QTranslator>();
-  for (const QString& folder :
-       {QCoreApplication::applicationDirPath(), QStringLiteral(ZELVO_TRANSLATIONS_DIR)}) {
-    if (!folder.isEmpty() && translator->load(file, folder)) {
-      QCoreApplication::installTranslator(translator.get());
-      translator_ = std::move(translator);
-      return;
-    }
+  if (translator->load(file, QCoreApplication::applicationDirPath())) {
+    QCoreApplication::installTranslator(translator.get());
+    translator_ = std::move(translator);
   }
-  // A missing translation is no error: the texts stay English.
 }
 
 void ZelvoToolApp::AttachParentWindow(int32_t handle) {

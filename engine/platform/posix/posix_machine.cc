@@ -1,4 +1,5 @@
 // Where machine-wide data and programs live, and who this process is.
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,8 +10,8 @@
 #include "engine/platform/posix/posix_platform.h"
 #include "engine/text.h"
 
-#ifndef ZELVO_COMMON_FILES_DIR
-#define ZELVO_COMMON_FILES_DIR "/usr/local/libexec"
+#ifndef ZELVO_LIBEXEC_FROM_LIBDIR
+#define ZELVO_LIBEXEC_FROM_LIBDIR "../libexec"
 #endif
 
 namespace zelvo {
@@ -38,7 +39,19 @@ bool PosixPlatform::CommonAppDataFolder(std::string* folder) {
 }
 
 bool PosixPlatform::CommonFilesFolder(std::string* folder) {
-  std::string base = EnvironmentOr("ZELVO_COMMON_FILES", ZELVO_COMMON_FILES_DIR);
+  std::string base = EnvironmentOr("ZELVO_COMMON_FILES", "");
+  if (base.empty()) {
+    // The libexec folder of the install this code was loaded from: the
+    // library's (or the program's) own folder, then the way to libexec.
+    Dl_info info;
+    if (::dladdr(reinterpret_cast<void*>(&IsFolder), &info) == 0 || info.dli_fname == nullptr)
+      return false;
+    char* resolved = ::realpath(info.dli_fname, nullptr);
+    if (resolved == nullptr) return false;
+    const std::string own_path = resolved;
+    std::free(resolved);
+    base = own_path.substr(0, own_path.rfind('/') + 1) + ZELVO_LIBEXEC_FROM_LIBDIR;
+  }
   while (base.size() > 1 && base.back() == '/') base.pop_back();
   *folder = std::move(base);
   return true;
