@@ -6,8 +6,10 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <future>
 #include <random>
 #include <set>
+#include <sstream>
 #include <thread>
 
 #include "engine/data_folder.h"
@@ -109,13 +111,20 @@ TEST_F(ProcessesTest, ProfileUpdatesOfDifferentFieldsAreAllKept) {
   EXPECT_EQ(profile.last_name, u"B" + DecimalText(kUpdates - 1));
 }
 
+// How many times the kill tests kill a host: a few dozen in the test run,
+// hundreds in the reliability campaign ($ZELVO_KILL_ROUNDS).
+int KillRounds() {
+  const char* rounds = std::getenv("ZELVO_KILL_ROUNDS");
+  return rounds != nullptr ? std::atoi(rounds) : 25;
+}
+
 // A host killed at a random moment, over and over: the file always loads and
 // holds every change that was confirmed before the kill.
 TEST_F(ProcessesTest, KilledHostLeavesALoadableFile) {
   std::mt19937 random(20261210);
   std::set<std::u16string> confirmed;
   int counter = 0;
-  for (int round = 0; round < 25; ++round) {
+  for (int round = 0; round < KillRounds(); ++round) {
     testing::LiveChild host({ZELVO_CLI_PATH, "-"});
     const int commands = static_cast<int>(random() % 8);
     for (int i = 0; i < commands; ++i) {
@@ -137,6 +146,92 @@ TEST_F(ProcessesTest, KilledHostLeavesALoadableFile) {
       ASSERT_TRUE(stored.contains(value)) << "round " << round;
     }
   }
+}
+
+// The same for the profile: after a kill the file loads, and its first name
+// is the last one confirmed or the one whose update the kill cut short.
+TEST_F(ProcessesTest, KilledHostLeavesALoadableProfile) {
+  std::mt19937 random(20261211);
+  std::u16string confirmed;
+  int counter = 0;
+  const std::string path = base_.path() + "/Orvane Systems/Zelvo/user.zu2";
+  for (int round = 0; round < KillRounds(); ++round) {
+    testing::LiveChild host({ZELVO_CLI_PATH, "-"});
+    const int commands = static_cast<int>(random() % 6);
+    for (int i = 0; i < commands; ++i) {
+      const std::string name = "n" + std::to_string(counter++);
+      ASSERT_TRUE(
+          host.WriteLine("UPDATEUSER,firstname=\"" + name + "\",lastname=\"" + name + "\""));
+      ASSERT_EQ(host.ReadLine(), "0\t");
+      confirmed = Utf8ToUtf16(name);
+    }
+    const std::u16string cut_short = u"cut" + DecimalText(round);
+    host.WriteLine("UPDATEUSER,firstname=\"" + Utf16ToUtf8(cut_short) + "\",lastname=\"" +
+                   Utf16ToUtf8(cut_short) + "\"");
+    std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
+    host.Kill(SIGKILL);
+    host.Wait();
+
+    UserProfile profile;
+    const FileStatus status = profile.Load(&platform_, path);
+    if (confirmed.empty() && status == result::kOpenFailed) continue;
+    ASSERT_EQ(status, 0) << "round " << round;
+    EXPECT_EQ(profile.first_name, profile.last_name) << "round " << round;
+    ASSERT_TRUE(profile.first_name == confirmed || profile.first_name == cut_short)
+        << "round " << round;
+    if (profile.first_name == cut_short) confirmed = cut_short;
+  }
+}
+
+// Multithreaded hosts and tool processes change the store at once: every
+// change that was confirmed is in the file at the end, and nothing taken out
+// has come back.
+TEST_F(ProcessesTest, ThreadedHostsAndToolsTogether) {
+  constexpr int kHosts = 2;
+  std::vector<std::future<testing::ChildOutcome>> hosts;
+  for (int host = 0; host < kHosts; ++host) {
+    hosts.push_back(std::async(std::launch::async, [host] {
+      return RunChild(
+          {ZELVO_THREADED_HOST, ZELVO_LIBRARY_PATH, "3", "20", "host" + std::to_string(host)});
+    }));
+  }
+  std::set<std::u16string> expected;
+  const auto apply = [&expected](const std::string& lines) {
+    std::istringstream in(lines);
+    for (std::string line; std::getline(in, line);) {
+      if (line.empty()) continue;
+      if (line[0] == '+') expected.insert(Utf8ToUtf16(line.substr(1)));
+      if (line[0] == '-') expected.erase(Utf8ToUtf16(line.substr(1)));
+    }
+  };
+#ifdef ZELVO_TOOL_PATH
+  // Meanwhile the tool adds and removes values of its own, one process each.
+  ChildOptions tool;
+  tool.environment = {"QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + base_.path() + "/config",
+                      "XDG_DATA_HOME=" + base_.path() + "/data"};
+  const auto run_tool = [&](const char* word, const std::string& value) {
+    return RunChild({ZELVO_TOOL_PATH,
+                     std::string(word) + ",datakey=\"mixed\",datastring=\"" + value + "\""},
+                    tool)
+        .exit_code;
+  };
+  for (int i = 0; i < 12; ++i) {
+    const std::string value = "tool-" + std::to_string(i);
+    ASSERT_EQ(run_tool("ADDDATA", value), 0);
+    expected.insert(Utf8ToUtf16(value));
+    if (i % 4 == 3) {
+      const std::string earlier = "tool-" + std::to_string(i - 1);
+      ASSERT_EQ(run_tool("DELDATA", earlier), 0);
+      expected.erase(Utf8ToUtf16(earlier));
+    }
+  }
+#endif
+  for (auto& host : hosts) {
+    const testing::ChildOutcome outcome = host.get();
+    ASSERT_EQ(outcome.exit_code, 0);
+    apply(outcome.output);
+  }
+  EXPECT_EQ(StoredValues(u"MIXED"), expected);
 }
 
 // The folder made by root under umask 077 is still usable by another user.

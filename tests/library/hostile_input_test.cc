@@ -1,0 +1,162 @@
+// Hostile files and folders met through the real library (the command-line
+// host) and the real tool: each gives a clear result, no crash, and leaves
+// every file it must not touch as it was.
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "engine/data_folder.h"
+#include "tests/support/child_process.h"
+#include "tests/support/store_bytes.h"
+#include "tests/support/temp_folder.h"
+
+namespace zelvo {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ChildOptions;
+using testing::FileBytes;
+using testing::Fixed32;
+using testing::ReadFileBytes;
+using testing::RunChild;
+using testing::StringField;
+using testing::WriteFileBytes;
+
+class HostileInputTest : public ::testing::Test {
+ protected:
+  HostileInputTest() {
+    ::setenv("ZELVO_COMMON_APPDATA", base_.path().c_str(), 1);
+    ::unsetenv("XDG_RUNTIME_DIR");
+    Host("REBUILD");  // makes the data folder
+  }
+
+  std::string Folder() const { return base_.path() + "/Orvane Systems/Zelvo/"; }
+  testing::ChildOutcome Host(const std::string& command, const std::string& parameters = "",
+                             const ChildOptions& options = {}) {
+    return RunChild({ZELVO_CLI_PATH, command, parameters}, options);
+  }
+  std::vector<std::string> TemporaryFiles() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(Folder())) {
+      if (entry.path().filename().string().find(".tmp-") != std::string::npos)
+        names.push_back(entry.path());
+    }
+    return names;
+  }
+
+  testing::TempFolder base_;
+  testing::TempFolder elsewhere_;
+};
+
+TEST_F(HostileInputTest, HugeLengthFieldsAreDamageNotAllocations) {
+  WriteFileBytes(Folder() + kDataStoreFileName, "ZDF2ZDT2" + Fixed32(0x80000000u) + "short");
+  EXPECT_EQ(Host("GETDATA", "datakey=k").exit_code, 32);
+  EXPECT_EQ(Host("ADDDATA", "datakey=k,datastring=v").exit_code, 0);
+  EXPECT_EQ(Host("GETDATA", "datakey=k").output, "v\n");
+
+  const std::string details = Fixed32(0x80000000u) + "Ann";
+  WriteFileBytes(Folder() + kUserProfileFileName,
+                 FileBytes("ZVU2").Chunk("USR2", details).Checksum().bytes());
+  EXPECT_EQ(Host("GETVALUE", "valname=UFNM").exit_code, 25);
+  EXPECT_EQ(Host("UPDATEUSER", "lastname=Lee").exit_code, 0);
+  EXPECT_EQ(Host("GETVALUE", "valname=ULNM").output, "Lee\n");
+}
+
+// A link planted in place of a store file is never followed: not read, and
+// replaced (the link itself) rather than written through.
+TEST_F(HostileInputTest, PlantedLinksAreNotFollowed) {
+  const std::string victim = elsewhere_.path() + "/victim";
+  const std::string secret =
+      FileBytes("ZDF2")
+          .Chunk("ZDT2", StringField(u"K") + Fixed32(1) + StringField(u"secret"))
+          .Checksum()
+          .bytes();
+  WriteFileBytes(victim, secret);
+  for (const char* name : {kDataStoreFileName, kUserProfileFileName}) {
+    ASSERT_EQ(::symlink(victim.c_str(), (Folder() + name).c_str()), 0);
+  }
+  EXPECT_EQ(Host("GETDATA", "datakey=k").exit_code, 32);
+  EXPECT_EQ(Host("GETVALUE", "valname=UFNM").exit_code, 20);
+  EXPECT_EQ(Host("ADDDATA", "datakey=k,datastring=v").exit_code, 0);
+  EXPECT_EQ(Host("UPDATEUSER", "firstname=Ann").exit_code, 0);
+  EXPECT_EQ(ReadFileBytes(victim), secret);
+  EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(Folder() + kDataStoreFileName)));
+  EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(Folder() + kUserProfileFileName)));
+
+  ASSERT_EQ(::unlink((Folder() + kUserProfileFileName).c_str()), 0);
+  ASSERT_EQ(::symlink(victim.c_str(), (Folder() + kUserProfileFileName).c_str()), 0);
+  EXPECT_EQ(Host("DELUSER").exit_code, 0);  // the link goes, the file it names stays
+  EXPECT_EQ(ReadFileBytes(victim), secret);
+}
+
+TEST_F(HostileInputTest, FolderThatCannotBeWrittenKeepsItsFiles) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+  ASSERT_EQ(Host("ADDDATA", "datakey=k,datastring=kept").exit_code, 0);
+  ASSERT_EQ(Host("UPDATEUSER", "firstname=Ann").exit_code, 0);
+  const std::string data = ReadFileBytes(Folder() + kDataStoreFileName);
+  const std::string profile = ReadFileBytes(Folder() + kUserProfileFileName);
+  ASSERT_EQ(::chmod(base_.path().c_str(), 0755), 0);
+  ASSERT_EQ(::chmod(Folder().c_str(), 0755), 0);  // no longer open to all
+
+  ChildOptions nobody;
+  nobody.user = 65534;
+  EXPECT_EQ(Host("UPDATEUSER", "firstname=Eve", nobody).exit_code, 20);
+  // A failed save is not reported by ADDDATA, but nothing is damaged.
+  EXPECT_EQ(Host("ADDDATA", "datakey=k,datastring=lost", nobody).exit_code, 0);
+  EXPECT_EQ(Host("GETDATA", "datakey=k", nobody).output, "kept\n");
+  EXPECT_EQ(Host("DELUSER", "", nobody).exit_code, 26);
+  EXPECT_EQ(ReadFileBytes(Folder() + kDataStoreFileName), data);
+  EXPECT_EQ(ReadFileBytes(Folder() + kUserProfileFileName), profile);
+  EXPECT_TRUE(TemporaryFiles().empty());
+}
+
+TEST_F(HostileInputTest, FullDiskKeepsTheOldFiles) {
+  // A small file system of its own, where the machine allows mounting one.
+  const std::string small = elsewhere_.path() + "/small";
+  fs::create_directories(small);
+  if (::geteuid() != 0 || ::mount("tmpfs", small.c_str(), "tmpfs", 0, "size=256k") != 0) {
+    GTEST_SKIP() << "cannot mount a small file system here";
+  }
+  ::setenv("ZELVO_COMMON_APPDATA", small.c_str(), 1);
+  const std::string folder = small + "/Orvane Systems/Zelvo/";
+  ASSERT_EQ(Host("UPDATEUSER", "firstname=Ann").exit_code, 0);
+  ASSERT_EQ(Host("ADDDATA", "datakey=k,datastring=kept").exit_code, 0);
+  const std::string profile = ReadFileBytes(folder + kUserProfileFileName);
+  const std::string data = ReadFileBytes(folder + kDataStoreFileName);
+  WriteFileBytes(small + "/filler", std::string(240 * 1024, 'x'));
+
+  const std::string big(20000, 'y');
+  EXPECT_EQ(Host("UPDATEUSER", "firstname=" + big).exit_code, 19);
+  EXPECT_EQ(Host("ADDDATA", "datakey=k,datastring=" + big).exit_code, 0);  // not reported, as ever
+  EXPECT_EQ(ReadFileBytes(folder + kUserProfileFileName), profile);
+  EXPECT_EQ(ReadFileBytes(folder + kDataStoreFileName), data);
+  EXPECT_EQ(Host("GETVALUE", "valname=UFNM").output, "Ann\n");
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos) << entry.path();
+  }
+  ::umount(small.c_str());
+}
+
+#ifdef ZELVO_TOOL_PATH
+TEST_F(HostileInputTest, ToolCommandLinesOfAnyShape) {
+  ChildOptions options;
+  options.environment = {"QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + base_.path() + "/config",
+                         "XDG_DATA_HOME=" + base_.path() + "/data"};
+  const std::pair<std::string, int> rows[] = {
+      {"GETDATA,datakey=\"" + std::string(100000, 'k') + "\"", 32},
+      {"GETDATA,datakey=\"\xFF\xFE\xC0\"", 32},
+      {"ADDDATA,datakey=\"k\",datastring=\"\"\"\"\"", 0},
+      {std::string(5000, ','), 37},
+      {"zvm:zvm:GETDATA", 37},
+  };
+  for (const auto& [line, code] : rows) {
+    EXPECT_EQ(RunChild({ZELVO_TOOL_PATH, line}, options).exit_code, code) << line.substr(0, 40);
+  }
+}
+#endif
+
+}  // namespace
+}  // namespace zelvo
