@@ -17,8 +17,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/chunk_file.h"
-#include "engine/coding.h"
+#include "bench/store_writer.h"
 #include "engine/command_engine.h"
 #include "engine/data_store.h"
 #include "engine/text.h"
@@ -26,31 +25,9 @@
 namespace zelvo {
 namespace {
 
-std::u16string Key(int64_t i) {
-  char text[32];
-  std::snprintf(text, sizeof text, "KEY%07lld", static_cast<long long>(i));
-  return FromAscii(text);
-}
+using bench::WriteStoreFile;
 
-// Writes a "data.zd2" of `entries` entries of two values each, as any writer
-// of the format would.
-void WriteStoreFile(const std::string& path, int64_t entries) {
-  ChunkFile file(Platform::Default());
-  if (file.Open(path, ChunkTag("ZDF2"), FileMode::kWrite) != 0) std::abort();
-  Chunk chunk;
-  for (int64_t i = 0; i < entries; ++i) {
-    const std::u16string key = Key(i);
-    const std::u16string values[] = {u"value-a-" + DecimalText(i), u"value-b-" + DecimalText(i)};
-    chunk.set_tag(ChunkTag("ZDT2"));
-    chunk.Allocate(static_cast<uint32_t>(StringSize(key) + IntSize() + StringSize(values[0]) +
-                                         StringSize(values[1])));
-    uint8_t* pos = EncodeString(chunk.data(), key);
-    pos = EncodeInt(pos, 2);
-    for (const std::u16string& value : values) pos = EncodeString(pos, value);
-    file.WriteChunk(chunk);
-  }
-  if (file.WriteChecksum() != 0 || file.Close() != 0) std::abort();
-}
+std::u16string Key(int64_t i) { return FromAscii(bench::Key(i)); }
 
 // A data folder holding such a store, and an engine that loaded it.
 class StoreFolder {

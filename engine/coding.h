@@ -40,5 +40,7 @@ bool DecodeBool(std::span<const uint8_t>* input, bool* value);
 // Takes byte count / 2 code units, stopping early at a code unit 0 (an odd
 // last byte is skipped), and moves on by the byte count.
 bool DecodeString(std::span<const uint8_t>* input, std::u16string* text);
+// The same, appending to `*text`.
+bool AppendDecodedString(std::span<const uint8_t>* input, std::u16string* text);
 
 }  // namespace zelvo

@@ -3,7 +3,6 @@
 // Keys and values are ordered by UTF-16 code unit.
 #pragma once
 
-#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -58,6 +57,10 @@ class DataStore {
   // an empty key.
   DataEntry Find(std::u16string_view key) const;
 
+  // The values of the entry that Find would give, in order, each followed by
+  // `separator`, appended to `*text`; returns how many there are.
+  size_t AppendValues(std::u16string_view key, char16_t separator, std::u16string* text) const;
+
   // Puts the entry back under its key, or removes it when it has no values,
   // then saves.
   FileStatus Commit(DataEntry entry);
@@ -70,17 +73,26 @@ class DataStore {
   size_t EntryCount() const { return entries_.size(); }
 
  private:
-  using EntryMap = std::map<std::u16string, std::vector<std::u16string>, std::less<>>;
+  // One entry as held: its values packed into one text, each followed by a
+  // unit 0 (which no value can hold), in order. Few allocations per entry
+  // keep loading fast and memory small.
+  struct StoredEntry {
+    std::u16string key;
+    std::u16string values;
+  };
+  // Sorted by key, keys unique.
+  using Entries = std::vector<StoredEntry>;
 
   std::string FilePath() const { return folder_->FilePath(kDataStoreFileName); }
-  FileStatus ReadFile(EntryMap* entries, FileStamp* stamp);
+  FileStatus ReadFile(Entries* entries, FileStamp* stamp);
+  const StoredEntry* Lookup(std::u16string_view key) const;
   void RebuildFoldedIndex();
   void IndexKey(const std::u16string& key);
   void UnindexKey(const std::u16string& key);
 
   Platform* const platform_;
   DataFolder* const folder_;
-  EntryMap entries_;
+  Entries entries_;
   // (key with a to z upper-cased, key) for every key that holds a to z, for
   // the case-blind step of Find. Keys made by commands are upper-case and
   // need no entry.

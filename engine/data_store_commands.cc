@@ -48,13 +48,12 @@ int32_t DeleteData(StoreContext& context, const ParameterMap& parameters, std::u
 }
 
 int32_t GetData(StoreContext& context, const ParameterMap& parameters, std::u16string* output) {
-  std::u16string key;
-  if (!GetText(parameters, u"datakey", &key)) return result::kMissingDataKey;
-  const DataEntry entry = context.data_store->Find(AsciiUpper(key));
-  for (size_t i = 0; i < entry.ValueCount(); ++i) output->append(entry.ValueAt(i)).push_back(u',');
+  const auto key = parameters.find(u"datakey");
+  if (key == parameters.end()) return result::kMissingDataKey;
+  const size_t count = context.data_store->AppendValues(AsciiUpper(key->second), u',', output);
   // The whole trailing run of commas goes, also one that ends the last value.
   while (!output->empty() && output->back() == u',') output->pop_back();
-  return entry.ValueCount() > 0 ? result::kSuccess : result::kItemNotFound;
+  return count > 0 ? result::kSuccess : result::kItemNotFound;
 }
 
 int32_t Rebuild(StoreContext& context, const ParameterMap&, std::u16string*) {

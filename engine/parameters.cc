@@ -136,7 +136,7 @@ ParameterMap ParseParameters(std::u16string_view text) {
 }
 
 bool GetText(const ParameterMap& map, std::u16string_view key, std::u16string* value) {
-  auto it = map.find(std::u16string(key));
+  auto it = map.find(key);
   if (it == map.end()) return false;
   *value = it->second;
   return true;

@@ -12,7 +12,7 @@ namespace zelvo {
 
 // Lower-case parameter name to value, ordered by UTF-16 code unit, with alias
 // names folded onto their canonical names.
-using ParameterMap = std::map<std::u16string, std::u16string>;
+using ParameterMap = std::map<std::u16string, std::u16string, std::less<>>;
 
 // Parses any text; never fails. Characters that do not fit the grammar are
 // skipped or dropped, keys are lower-cased (ASCII letters), aliases are mapped

@@ -64,8 +64,15 @@ bool AsciiEqualIgnoreCase(std::u16string_view a, std::u16string_view b) {
                     [](char16_t x, char16_t y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
-bool IsLetter(char16_t c) { return InRanges(LetterRanges(), c); }
-bool IsDigit(char16_t c) { return InRanges(DigitRanges(), c); }
+// Parameter strings are mostly ASCII: those units need no table search.
+bool IsLetter(char16_t c) {
+  if (c < 0x80) return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+  return InRanges(LetterRanges(), c);
+}
+bool IsDigit(char16_t c) {
+  if (c < 0x80) return c >= u'0' && c <= u'9';
+  return InRanges(DigitRanges(), c);
+}
 
 bool IsWhiteSpace(char16_t c) {
   switch (c) {
