@@ -41,19 +41,25 @@ std::vector<std::u16string> Unpack(std::u16string_view packed) {
   return values;
 }
 
-// Decodes key, count and values; false when the chunk runs short. Values come
-// packed, in order and unique, however the file had them.
-bool DecodeEntry(std::span<const uint8_t> data, std::u16string* key, std::u16string* packed) {
+// Decodes key, count and values into `*packed` (the key and a unit 0, then
+// the values as StoredEntry holds them) and stores the key's length; false
+// when the chunk runs short. Values come in order and unique, however the
+// file had them.
+bool DecodeEntry(std::span<const uint8_t> data, std::u16string* packed, size_t* key_length) {
   int32_t count = 0;
-  if (!DecodeString(&data, key) || !DecodeInt(&data, &count)) return false;
   packed->clear();
-  if (count <= 0) return true;
-  // Each value takes at least its 4-byte length: a larger count is damage,
-  // found before anything is reserved.
-  if (static_cast<size_t>(count) > data.size() / 4) return false;
+  // Room for everything at once: the text is a few units shorter than half
+  // the chunk's bytes.
   packed->reserve(data.size() / 2);
+  if (!AppendDecodedString(&data, packed) || !DecodeInt(&data, &count)) return false;
+  *key_length = packed->size();
+  packed->push_back(kValueEnd);
+  if (count <= 0) return true;
+  // Each value takes at least its 4-byte length: a larger count is damage.
+  if (static_cast<size_t>(count) > data.size() / 4) return false;
+  const size_t first = packed->size();
   bool ordered = true;
-  size_t previous = 0;  // where the previous value starts
+  size_t previous = first;  // where the previous value starts
   for (int32_t i = 0; i < count; ++i) {
     const size_t start = packed->size();
     if (!AppendDecodedString(&data, packed)) return false;
@@ -75,9 +81,7 @@ bool DecodeEntry(std::span<const uint8_t> data, std::u16string* key, std::u16str
   return true;
 }
 
-bool KeyLess(const auto& entry, std::u16string_view key) {
-  return std::u16string_view(entry.key) < key;
-}
+bool KeyLess(const auto& entry, std::u16string_view key) { return entry.key() < key; }
 
 }  // namespace
 
@@ -103,8 +107,8 @@ FileStatus DataStore::ReadFile(Entries* entries, FileStamp* stamp) {
       [&](const Chunk& chunk) {
         if (chunk.tag() != kEntryTag) return true;
         StoredEntry entry;
-        if (!DecodeEntry(chunk.bytes(), &entry.key, &entry.values)) return false;
-        if (!entries->empty() && entries->back().key >= entry.key) ordered = false;
+        if (!DecodeEntry(chunk.bytes(), &entry.text, &entry.key_length)) return false;
+        if (!entries->empty() && entries->back().key() >= entry.key()) ordered = false;
         entries->push_back(std::move(entry));
         return true;
       },
@@ -113,10 +117,10 @@ FileStatus DataStore::ReadFile(Entries* entries, FileStamp* stamp) {
     // Files of other writers: into key order, and of the chunks that share a
     // key the later one counts.
     std::stable_sort(entries->begin(), entries->end(),
-                     [](const StoredEntry& a, const StoredEntry& b) { return a.key < b.key; });
+                     [](const StoredEntry& a, const StoredEntry& b) { return a.key() < b.key(); });
     Entries unique;
     for (StoredEntry& entry : *entries) {
-      if (!unique.empty() && unique.back().key == entry.key) {
+      if (!unique.empty() && unique.back().key() == entry.key()) {
         unique.back() = std::move(entry);
       } else {
         unique.push_back(std::move(entry));
@@ -145,8 +149,9 @@ FileStatus DataStore::Load() {
     merged.reserve(entries_.size() + read.size());
     auto held = entries_.begin();
     for (StoredEntry& entry : read) {
-      while (held != entries_.end() && held->key < entry.key) merged.push_back(std::move(*held++));
-      if (held != entries_.end() && held->key == entry.key) ++held;
+      while (held != entries_.end() && held->key() < entry.key())
+        merged.push_back(std::move(*held++));
+      if (held != entries_.end() && held->key() == entry.key()) ++held;
       merged.push_back(std::move(entry));
     }
     std::move(held, entries_.end(), std::back_inserter(merged));
@@ -175,15 +180,16 @@ FileStatus DataStore::Save() {
   Chunk chunk;
   for (const StoredEntry& entry : entries_) {
     size_t count = 0;
-    size_t length = StringSize(entry.key) + IntSize();
-    ForEachValue(entry.values, [&](std::u16string_view value) {
+    size_t length = StringSize(entry.key()) + IntSize();
+    ForEachValue(entry.values(), [&](std::u16string_view value) {
       ++count;
       length += StringSize(value);
     });
     if ((status = PrepareChunk(&chunk, kEntryTag, length)) != 0) return status;
-    uint8_t* pos = EncodeString(chunk.data(), entry.key);
+    uint8_t* pos = EncodeString(chunk.data(), entry.key());
     pos = EncodeInt(pos, static_cast<int32_t>(count));
-    ForEachValue(entry.values, [&](std::u16string_view value) { pos = EncodeString(pos, value); });
+    ForEachValue(entry.values(),
+                 [&](std::u16string_view value) { pos = EncodeString(pos, value); });
     // A failed chunk write shows in the checksum write that follows.
     file.WriteChunk(chunk);
   }
@@ -198,7 +204,7 @@ FileStatus DataStore::Save() {
 const DataStore::StoredEntry* DataStore::Lookup(std::u16string_view key) const {
   const auto exact = [this](std::u16string_view wanted) -> const StoredEntry* {
     auto it = std::lower_bound(entries_.begin(), entries_.end(), wanted, KeyLess<StoredEntry>);
-    return it != entries_.end() && it->key == wanted ? &*it : nullptr;
+    return it != entries_.end() && it->key() == wanted ? &*it : nullptr;
   };
   if (const StoredEntry* entry = exact(key)) return entry;
   // The first key in order that equals `key` ignoring case: either the
@@ -207,7 +213,7 @@ const DataStore::StoredEntry* DataStore::Lookup(std::u16string_view key) const {
   const StoredEntry* found = exact(folded);
   auto it = folded_index_.lower_bound(std::make_pair(folded, std::u16string()));
   if (it != folded_index_.end() && it->first == folded &&
-      (found == nullptr || it->second < found->key)) {
+      (found == nullptr || it->second < found->key())) {
     found = exact(it->second);
   }
   return found;
@@ -215,7 +221,8 @@ const DataStore::StoredEntry* DataStore::Lookup(std::u16string_view key) const {
 
 DataEntry DataStore::Find(std::u16string_view key) const {
   const StoredEntry* entry = Lookup(key);
-  return entry != nullptr ? DataEntry(entry->key, Unpack(entry->values)) : DataEntry();
+  return entry != nullptr ? DataEntry(std::u16string(entry->key()), Unpack(entry->values()))
+                          : DataEntry();
 }
 
 size_t DataStore::AppendValues(std::u16string_view key, char16_t separator,
@@ -223,7 +230,7 @@ size_t DataStore::AppendValues(std::u16string_view key, char16_t separator,
   const StoredEntry* entry = Lookup(key);
   if (entry == nullptr) return 0;
   const size_t start = text->size();
-  text->append(entry->values);
+  text->append(entry->values());
   const size_t count =
       std::count(text->begin() + static_cast<std::ptrdiff_t>(start), text->end(), kValueEnd);
   std::replace(text->begin() + static_cast<std::ptrdiff_t>(start), text->end(), kValueEnd,
@@ -233,35 +240,35 @@ size_t DataStore::AppendValues(std::u16string_view key, char16_t separator,
 
 FileStatus DataStore::Commit(DataEntry entry) {
   auto it = std::lower_bound(entries_.begin(), entries_.end(), entry.key(), KeyLess<StoredEntry>);
-  const bool held = it != entries_.end() && it->key == entry.key();
+  const bool held = it != entries_.end() && it->key() == entry.key();
   if (entry.ValueCount() > 0) {
-    std::u16string values = Pack(entry.TakeValues());
+    StoredEntry stored{entry.key() + kValueEnd + Pack(entry.TakeValues()), entry.key().size()};
     if (held) {
-      it->values = std::move(values);
+      *it = std::move(stored);
     } else {
       IndexKey(entry.key());
-      entries_.insert(it, StoredEntry{entry.key(), std::move(values)});
+      entries_.insert(it, std::move(stored));
     }
   } else if (held) {
-    UnindexKey(it->key);
+    UnindexKey(entry.key());
     entries_.erase(it);
   }
   return Save();
 }
 
-void DataStore::IndexKey(const std::u16string& key) {
+void DataStore::IndexKey(std::u16string_view key) {
   if (std::any_of(key.begin(), key.end(), [](char16_t c) { return c >= u'a' && c <= u'z'; })) {
-    folded_index_.emplace(AsciiUpper(key), key);
+    folded_index_.emplace(AsciiUpper(key), std::u16string(key));
   }
 }
 
-void DataStore::UnindexKey(const std::u16string& key) {
-  folded_index_.erase(std::make_pair(AsciiUpper(key), key));
+void DataStore::UnindexKey(std::u16string_view key) {
+  folded_index_.erase(std::make_pair(AsciiUpper(key), std::u16string(key)));
 }
 
 void DataStore::RebuildFoldedIndex() {
   folded_index_.clear();
-  for (const StoredEntry& entry : entries_) IndexKey(entry.key);
+  for (const StoredEntry& entry : entries_) IndexKey(entry.key());
 }
 
 }  // namespace zelvo

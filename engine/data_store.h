@@ -73,12 +73,15 @@ class DataStore {
   size_t EntryCount() const { return entries_.size(); }
 
  private:
-  // One entry as held: its values packed into one text, each followed by a
-  // unit 0 (which no value can hold), in order. Few allocations per entry
-  // keep loading fast and memory small.
+  // One entry as held, in one text: the key, then each value in order, each
+  // followed by a unit 0 (which no key or value can hold). One allocation
+  // per entry keeps loading fast and memory small.
   struct StoredEntry {
-    std::u16string key;
-    std::u16string values;
+    std::u16string text;
+    size_t key_length = 0;
+
+    std::u16string_view key() const { return std::u16string_view(text).substr(0, key_length); }
+    std::u16string_view values() const { return std::u16string_view(text).substr(key_length + 1); }
   };
   // Sorted by key, keys unique.
   using Entries = std::vector<StoredEntry>;
@@ -87,8 +90,8 @@ class DataStore {
   FileStatus ReadFile(Entries* entries, FileStamp* stamp);
   const StoredEntry* Lookup(std::u16string_view key) const;
   void RebuildFoldedIndex();
-  void IndexKey(const std::u16string& key);
-  void UnindexKey(const std::u16string& key);
+  void IndexKey(std::u16string_view key);
+  void UnindexKey(std::u16string_view key);
 
   Platform* const platform_;
   DataFolder* const folder_;
