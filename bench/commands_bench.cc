@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/floors.h"
 #include "bench/store_writer.h"
 
 namespace {
@@ -43,11 +44,6 @@ std::u16string Wide(const std::string& text) { return std::u16string(text.begin(
 void Run(const char16_t* word, const std::u16string& parameters) {
   char16_t output[256];
   benchmark::DoNotOptimize(command(word, parameters.c_str(), output));
-}
-
-std::string FileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 void Sql(const char* statement) {
@@ -108,43 +104,21 @@ void GetDataFloor(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(map.find(key));
 }
 
-void ReadAndHash(benchmark::State& state, const std::string& path) {
-  std::vector<char> buffer(1 << 16);
-  for (auto _ : state) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    EVP_MD_CTX* md5 = EVP_MD_CTX_new();
-    EVP_DigestInit_ex(md5, EVP_md5(), nullptr);
-    ssize_t got;
-    while ((got = ::read(fd, buffer.data(), buffer.size())) > 0)
-      EVP_DigestUpdate(md5, buffer.data(), got);
-    unsigned char digest[16];
-    EVP_DigestFinal_ex(md5, digest, nullptr);
-    EVP_MD_CTX_free(md5);
-    ::close(fd);
-    benchmark::DoNotOptimize(digest);
-  }
+void GetValueFloor(benchmark::State& state) {
+  zelvo::bench::ReadAndHash(state, folder + "user.zu2");
 }
-
-void WriteFlushRename(benchmark::State& state, const std::string& path) {
-  const std::string bytes = FileBytes(path);
-  const std::string temporary = path + ".floor";
-  for (auto _ : state) {
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) std::abort();
-    ::fdatasync(fd);
-    ::close(fd);
-    ::rename(temporary.c_str(), path.c_str());
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    ::fsync(dir);
-    ::close(dir);
-  }
+void AddDataFloor(benchmark::State& state) {
+  zelvo::bench::WriteFlushRename(state, folder + "data.zd2");
 }
-
-void GetValueFloor(benchmark::State& state) { ReadAndHash(state, folder + "user.zu2"); }
-void AddDataFloor(benchmark::State& state) { WriteFlushRename(state, folder + "data.zd2"); }
-void DelDataFloor(benchmark::State& state) { WriteFlushRename(state, folder + "data.zd2"); }
-void UpdateUserFloor(benchmark::State& state) { WriteFlushRename(state, folder + "user.zu2"); }
-void RebuildFloor(benchmark::State& state) { ReadAndHash(state, folder + "data.zd2"); }
+void DelDataFloor(benchmark::State& state) {
+  zelvo::bench::WriteFlushRename(state, folder + "data.zd2");
+}
+void UpdateUserFloor(benchmark::State& state) {
+  zelvo::bench::WriteFlushRename(state, folder + "user.zu2");
+}
+void RebuildFloor(benchmark::State& state) {
+  zelvo::bench::ReadAndHash(state, folder + "data.zd2");
+}
 
 // --- SQLite ------------------------------------------------------------------
 

@@ -17,6 +17,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/floors.h"
 #include "bench/store_writer.h"
 #include "engine/command_engine.h"
 #include "engine/data_store.h"
@@ -85,19 +86,7 @@ void ChangeData(benchmark::State& state) {
 
 void ChangeDataFloor(benchmark::State& state) {
   StoreFolder folder(state.range(0));
-  const std::string bytes = folder.Bytes();
-  const std::string temporary = folder.File() + ".floor";
-  const std::string dir = std::filesystem::path(folder.File()).parent_path();
-  for (auto _ : state) {
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) std::abort();
-    ::fdatasync(fd);
-    ::close(fd);
-    ::rename(temporary.c_str(), folder.File().c_str());
-    const int dir_fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
-    ::fsync(dir_fd);
-    ::close(dir_fd);
-  }
+  bench::WriteFlushRename(state, folder.File());
 }
 
 void Load(benchmark::State& state) {
@@ -117,20 +106,7 @@ void Load(benchmark::State& state) {
 
 void LoadFloor(benchmark::State& state) {
   StoreFolder folder(state.range(0));
-  std::vector<char> buffer(1 << 16);
-  for (auto _ : state) {
-    const int fd = ::open(folder.File().c_str(), O_RDONLY | O_CLOEXEC);
-    EVP_MD_CTX* md5 = EVP_MD_CTX_new();
-    EVP_DigestInit_ex(md5, EVP_md5(), nullptr);
-    ssize_t got;
-    while ((got = ::read(fd, buffer.data(), buffer.size())) > 0)
-      EVP_DigestUpdate(md5, buffer.data(), got);
-    unsigned char digest[16];
-    EVP_DigestFinal_ex(md5, digest, nullptr);
-    EVP_MD_CTX_free(md5);
-    ::close(fd);
-    benchmark::DoNotOptimize(digest);
-  }
+  bench::ReadAndHash(state, folder.File());
 }
 
 #define SIZES Arg(10)->Arg(1000)->Arg(100000)

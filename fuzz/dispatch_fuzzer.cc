@@ -11,7 +11,7 @@
 #include <string>
 
 #include "engine/command_engine.h"
-#include "engine/platform/platform.h"
+#include "engine/platform/platform_wrapper.h"
 
 namespace {
 
@@ -29,53 +29,24 @@ class UnflushedFile final : public WritableFile {
   std::unique_ptr<WritableFile> target_;
 };
 
-class FuzzPlatform final : public Platform {
+class FuzzPlatform final : public PlatformWrapper {
  public:
   explicit FuzzPlatform(std::string base) : base_(std::move(base)) {}
-  char PathSeparator() const override { return '/'; }
-  std::unique_ptr<ReadableFile> OpenForReading(const std::string& p) override {
-    return real_->OpenForReading(p);
-  }
   std::unique_ptr<WritableFile> CreateUniqueFile(const std::string& prefix,
                                                  std::string* created) override {
-    auto file = real_->CreateUniqueFile(prefix, created);
+    auto file = target_->CreateUniqueFile(prefix, created);
     return file ? std::make_unique<UnflushedFile>(std::move(file)) : nullptr;
   }
-  bool RenameFile(const std::string& a, const std::string& b) override {
-    return real_->RenameFile(a, b);
-  }
   bool SyncFolder(const std::string&) override { return true; }
-  bool DeleteFile(const std::string& p) override { return real_->DeleteFile(p); }
-  bool PathExists(const std::string& p) override { return real_->PathExists(p); }
-  bool CreateFolder(const std::string& p) override { return real_->CreateFolder(p); }
-  bool ListFiles(const std::string& f, std::vector<std::string>* n) override {
-    return real_->ListFiles(f, n);
-  }
-  bool GetFileStamp(const std::string& p, FileStamp* s) override {
-    return real_->GetFileStamp(p, s);
-  }
-  std::unique_ptr<FolderLock> LockFolder(const std::string& f, int t) override {
-    return real_->LockFolder(f, t);
-  }
-  void GrantEveryoneAccess(const std::string& p) override { real_->GrantEveryoneAccess(p); }
   bool CommonAppDataFolder(std::string* folder) override {
     *folder = base_;
     return true;
   }
   bool CommonFilesFolder(std::string*) override { return false; }
   std::u16string ProcessCommandLine() override { return u"dispatch_fuzzer"; }
-  std::unique_ptr<Md5Hash> NewMd5() override { return real_->NewMd5(); }
   std::unique_ptr<MonitorConnection> ConnectToMonitor() override { return nullptr; }
-  ProgramOutcome RunProgram(const std::string&, std::u16string_view) override { return {}; }
-  bool AnsiToWide(std::string_view a, std::u16string* w) override {
-    return real_->AnsiToWide(a, w);
-  }
-  std::string WideToAnsi(std::u16string_view w, size_t n) override {
-    return real_->WideToAnsi(w, n);
-  }
 
  private:
-  Platform* const real_ = Platform::Default();
   const std::string base_;
 };
 
