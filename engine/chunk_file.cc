@@ -138,10 +138,25 @@ FileStatus ChunkFile::ReadChunk(Chunk* chunk) {
   if (!chunk->Allocate(length)) return status_ = result::kOutOfMemory;
   if (!ReadBytes(chunk->data(), length, &got) || got < length) return status_ = result::kReadFailed;
 
-  if (chunk->tag() != kChecksumTag && !hash_->Update(chunk->data(), length)) {
+  if (chunk->tag() != kChecksumTag && !Hash(chunk->data(), length)) {
     return status_ = result::kReadFailed;
   }
   return status_ = 0;
+}
+
+bool ChunkFile::Hash(const uint8_t* data, size_t n) {
+  constexpr size_t kGather = 16 * 1024;
+  if (hash_pending_.size() + n > kGather && !FlushHash()) return false;
+  if (n >= kGather) return hash_->Update(data, n);
+  hash_pending_.insert(hash_pending_.end(), data, data + n);
+  return true;
+}
+
+bool ChunkFile::FlushHash() {
+  const bool ok =
+      hash_pending_.empty() || hash_->Update(hash_pending_.data(), hash_pending_.size());
+  hash_pending_.clear();
+  return ok;
 }
 
 bool ChunkFile::Flush() {
@@ -168,7 +183,7 @@ FileStatus ChunkFile::WriteChunk(const Chunk& chunk) {
   }
   if (buffer_.size() >= kBufferSize && !Flush()) return status_ = result::kWriteFailed;
 
-  if (chunk.tag() != kChecksumTag && !data.empty() && !hash_->Update(data.data(), data.size())) {
+  if (chunk.tag() != kChecksumTag && !Hash(data.data(), data.size())) {
     write_failed_ = true;
     return status_ = result::kWriteFailed;
   }
@@ -178,7 +193,7 @@ FileStatus ChunkFile::WriteChunk(const Chunk& chunk) {
 bool ChunkFile::Digest(uint8_t digest[kDigestSize]) {
   if (!hash_) return false;
   if (!digest_finished_) {
-    if (!hash_->Finish(digest_)) return false;
+    if (!FlushHash() || !hash_->Finish(digest_)) return false;
     digest_finished_ = true;
   }
   std::memcpy(digest, digest_, kDigestSize);
@@ -225,6 +240,7 @@ FileStatus ChunkFile::CommitWrite() {
 FileStatus ChunkFile::Close() {
   FileStatus result = 0;
   hash_.reset();
+  hash_pending_.clear();
   digest_finished_ = false;
   if (writer_) {
     if (checksum_written_ && !write_failed_) {

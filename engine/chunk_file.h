@@ -110,6 +110,10 @@ class ChunkFile {
 
  private:
   bool ReadBytes(uint8_t* destination, size_t n, size_t* bytes_read);
+  // Feeds the digest; small pieces are gathered first, since each call into
+  // the hashing service costs more than hashing a chunk of a few bytes.
+  bool Hash(const uint8_t* data, size_t n);
+  bool FlushHash();
   bool Flush();
   FileStatus CommitWrite();
   bool Digest(uint8_t digest[kDigestSize]);
@@ -118,6 +122,7 @@ class ChunkFile {
   FileStatus status_ = 0;
   FileMode mode_ = FileMode::kRead;
   std::unique_ptr<Md5Hash> hash_;
+  std::vector<uint8_t> hash_pending_;
   bool digest_finished_ = false;
   uint8_t digest_[kDigestSize] = {};
 
