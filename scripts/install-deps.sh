@@ -10,7 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   qt6-base-dev qt6-webengine-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libxcb1-dev libgl-dev
-  xvfb xauth openbox imagemagick valgrind
+  xvfb xauth openbox imagemagick valgrind fonts-dejavu-core
 )
 
 missing=()
