@@ -8,11 +8,13 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QWindow>
 
 #include "tool/about_dialog.h"
 #include "tool/web_links.h"
+#include "tool/x11_keyboard.h"
 #include "tool/x11_parent.h"
 #include "tool/zelvo_tool_app.h"
 #include "tool/zelvo_tool_doc.h"
@@ -124,13 +126,19 @@ void CMainFrame::CreateStatusBar() {
     statusBar()->addPermanentWidget(lock_indicators_[i]);
   }
   UpdateLockIndicators();
+  // The lock keys can change in any window: look again now and then.
+  auto* lock_timer = new QTimer(this);
+  connect(lock_timer, &QTimer::timeout, this, &CMainFrame::UpdateLockIndicators);
+  lock_timer->start(500);
   statusBar()->showMessage(tr("Ready"));
 }
 
 void CMainFrame::UpdateLockIndicators() {
-  // Qt does not report the lock keys' states; the indicators are shown
-  // disabled rather than guessed.
-  for (QLabel* indicator : lock_indicators_) indicator->setEnabled(false);
+  // An indicator shows its name while its lock is on; where the window
+  // system cannot say, all stay dimmed.
+  const std::optional<zelvo::LockKeys> keys = zelvo::QueryLockKeys();
+  const bool on[] = {keys && keys->caps, keys && keys->num, keys && keys->scroll};
+  for (int i = 0; i < 3; ++i) lock_indicators_[i]->setEnabled(on[i]);
 }
 
 void CMainFrame::UpdateTitle() {
