@@ -36,7 +36,13 @@ class HostileInputTest : public ::testing::Test {
   std::string Folder() const { return base_.path() + "/Orvane Systems/Zelvo/"; }
   testing::ChildOutcome Host(const std::string& command, const std::string& parameters = "",
                              const ChildOptions& options = {}) {
-    return RunChild({ZELVO_CLI_PATH, command, parameters}, options);
+    // Another user runs a copy the build tree's folders cannot keep from it.
+    const std::string host =
+        options.user
+            ? testing::ProgramForAnyUser(ZELVO_CLI_PATH, {{ZELVO_LIBRARY_PATH, "libzelvo.so"}},
+                                         base_.path() + "/bin")
+            : std::string(ZELVO_CLI_PATH);
+    return RunChild({host, command, parameters}, options);
   }
   std::vector<std::string> TemporaryFiles() const {
     std::vector<std::string> names;

@@ -246,17 +246,18 @@ TEST_F(ProcessesTest, AnotherUserCanUseTheFolder) {
 
   ChildOptions as_nobody;
   as_nobody.user = kNobody;
-  EXPECT_EQ(
-      RunChild({ZELVO_CLI_PATH, "ADDDATA", "datakey=k,datastring=nobody"}, as_nobody).exit_code, 0);
-  EXPECT_EQ(RunChild({ZELVO_CLI_PATH, "UPDATEUSER", "firstname=Nobody"}, as_nobody).exit_code, 0);
-  const auto nobody_get = RunChild({ZELVO_CLI_PATH, "GETDATA", "datakey=k"}, as_nobody);
+  const std::string host = testing::ProgramForAnyUser(
+      ZELVO_CLI_PATH, {{ZELVO_LIBRARY_PATH, "libzelvo.so"}}, base_.path() + "/bin");
+  EXPECT_EQ(RunChild({host, "ADDDATA", "datakey=k,datastring=nobody"}, as_nobody).exit_code, 0);
+  EXPECT_EQ(RunChild({host, "UPDATEUSER", "firstname=Nobody"}, as_nobody).exit_code, 0);
+  const auto nobody_get = RunChild({host, "GETDATA", "datakey=k"}, as_nobody);
   EXPECT_EQ(nobody_get.exit_code, 0);
   EXPECT_EQ(nobody_get.output, "nobody,root\n");
 
   const auto root_get = RunChild({ZELVO_CLI_PATH, "GETVALUE", "valname=UFNM"});
   EXPECT_EQ(root_get.output, "Nobody\n");
   EXPECT_EQ(RunChild({ZELVO_CLI_PATH, "DELDATA", "datakey=k,datastring=nobody"}).exit_code, 0);
-  EXPECT_EQ(RunChild({ZELVO_CLI_PATH, "GETDATA", "datakey=k"}, as_nobody).output, "root\n");
+  EXPECT_EQ(RunChild({host, "GETDATA", "datakey=k"}, as_nobody).output, "root\n");
 }
 
 }  // namespace

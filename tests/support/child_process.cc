@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <thread>
 
 namespace zelvo::testing {
@@ -32,6 +33,21 @@ int ExitCodeOf(int status) {
 }
 
 }  // namespace
+
+std::string ProgramForAnyUser(const std::string& program,
+                              const std::vector<std::pair<std::string, std::string>>& companions,
+                              const std::string& folder) {
+  namespace fs = std::filesystem;
+  fs::create_directories(folder);
+  fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                              fs::perms::others_read | fs::perms::others_exec);
+  const std::string copy = folder + "/" + fs::path(program).filename().string();
+  fs::copy_file(program, copy, fs::copy_options::overwrite_existing);
+  for (const auto& [source, name] : companions) {
+    fs::copy_file(source, folder + "/" + name, fs::copy_options::overwrite_existing);
+  }
+  return copy;
+}
 
 ChildOutcome RunChild(const std::vector<std::string>& argv, const ChildOptions& options) {
   int in[2], out[2];

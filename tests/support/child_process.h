@@ -20,6 +20,13 @@ struct ChildOptions {
   std::vector<std::string> environment;  // NAME=value added to this process's
 };
 
+// A copy of `program`, with the files it needs beside it (source path and
+// the name it looks for), in `folder`, where any user can run it: a build
+// tree below a private home folder is out of reach of other users.
+std::string ProgramForAnyUser(const std::string& program,
+                              const std::vector<std::pair<std::string, std::string>>& companions,
+                              const std::string& folder);
+
 // Runs the program to its end.
 ChildOutcome RunChild(const std::vector<std::string>& argv, const ChildOptions& options = {});
 
