@@ -26,7 +26,8 @@ int32_t ChangeData(StoreContext& context, const ParameterMap& parameters, Change
     if (entry.key().empty()) entry.set_key(key);
     entry.AddValue(value);
     store.Commit(std::move(entry));
-  } else if (!entry.key().empty()) {
+  } else if (!entry.key().empty() || key.empty()) {
+    // Found (an entry may be held under the empty key, too).
     entry.RemoveValue(value);
     store.Commit(std::move(entry));
   } else {

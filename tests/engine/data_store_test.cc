@@ -80,6 +80,10 @@ TEST_F(DataStoreTest, CommandsFollowTheirRules) {
       {u"ADDDATA", u"datakey=k", {48, u""}},
       {u"DELDATA", u"datakey=k", {48, u""}},
       {u"GETDATA", u"", {47, u""}},
+      {u"ADDDATA", u"datakey=,datastring=e", {0, u""}},
+      {u"GETDATA", u"datakey=", {0, u"e"}},
+      {u"DELDATA", u"datakey=,datastring=e", {0, u""}},
+      {u"GETDATA", u"datakey=", {32, u""}},
   };
   for (const Step& step : steps) {
     EXPECT_EQ(Run(step.command, step.parameters), step.expected)
