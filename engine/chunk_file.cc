@@ -71,7 +71,7 @@ FileStatus ChunkFile::Open(const std::string& path, ChunkTag magic, FileMode mod
     }
   } else {
     status_ = result::kOpenFailed;
-    std::string prefix = path + ".tmp-";
+    std::string prefix = path + kTemporaryInfix;
     writer_ = platform_->CreateUniqueFile(prefix, &temporary_path_);
     if (writer_) {
       target_path_ = path;

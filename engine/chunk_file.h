@@ -43,6 +43,9 @@ class ChunkTag {
 };
 
 inline constexpr ChunkTag kChecksumTag("CKSM");
+// A file being written is named after the file it replaces, this, and a
+// unique suffix.
+inline constexpr char kTemporaryInfix[] = ".tmp-";
 inline constexpr uint32_t kDigestSize = 16;
 
 // One chunk's tag and data. A chunk is sized once, before it is filled, and

@@ -55,15 +55,34 @@ void DataFolder::FixFolderAccess() {
   if (platform_->ListFiles(folder, &names)) {
     for (const std::string& name : names) platform_->GrantEveryoneAccess(folder + name);
   }
+  // The marker is written under the lock like every store file. Loading the
+  // library does not wait for it: while another process writes, a later
+  // process writes the marker.
+  const auto lock = Lock(folder, 0);
+  if (!lock) return;
   ChunkFile marker(platform_);
   if (marker.Open(folder + kAccessMarkerFileName, kAccessMarkerMagic, FileMode::kWrite) == 0) {
     FinishStoreFile(&marker);
   }
 }
 
-std::unique_ptr<FolderLock> DataFolder::LockForChange() {
-  const std::string& folder = Path();
-  return platform_->LockFolder(folder.empty() ? "." : folder, kLockTimeoutMs);
+std::unique_ptr<FolderLock> DataFolder::Lock(const std::string& folder, int timeout_ms) {
+  auto lock = platform_->LockFolder(folder.empty() ? "." : folder, timeout_ms);
+  if (lock) RemoveLeftoverFiles(folder);
+  return lock;
 }
+
+void DataFolder::RemoveLeftoverFiles(const std::string& folder) {
+  std::vector<std::string> names;
+  if (!platform_->ListFiles(folder.empty() ? "." : folder, &names)) return;
+  for (const std::string& name : names) {
+    for (const char* store : {kUserProfileFileName, kDataStoreFileName, kAccessMarkerFileName}) {
+      if (name.starts_with(std::string(store) + kTemporaryInfix))
+        platform_->DeleteFile(folder + name);
+    }
+  }
+}
+
+std::unique_ptr<FolderLock> DataFolder::LockForChange() { return Lock(Path(), kLockTimeoutMs); }
 
 }  // namespace zelvo

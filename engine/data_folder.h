@@ -32,15 +32,18 @@ class DataFolder {
   // The path of a file in the data folder.
   std::string FilePath(std::string_view name) { return Path() + std::string(name); }
 
-  // The exclusive inter-process lock that every change of a store file holds
+  // The exclusive inter-process lock that every write of a store file holds
   // from the read it depends on to the replacement of the file. Null when it
-  // could not be had within a few seconds.
+  // could not be had within a few seconds. While it is held no other file is
+  // being written, so temporary files a killed writer left are removed.
   std::unique_ptr<FolderLock> LockForChange();
 
  private:
   // Opens both folders and every file in the data folder to all users, then
   // writes the access marker.
   void FixFolderAccess();
+  std::unique_ptr<FolderLock> Lock(const std::string& folder, int timeout_ms);
+  void RemoveLeftoverFiles(const std::string& folder);
 
   Platform* const platform_;
   std::string path_;

@@ -143,6 +143,21 @@ TEST(PosixPlatformTest, FolderLockIsExclusiveAndBounded) {
   EXPECT_NE(platform.LockFolder(folder.path(), 50), nullptr);
 }
 
+TEST_F(DataFolderTest, ChangesRemoveWhatKilledWritersLeft) {
+  DataFolder folder(&platform_);
+  for (const char* name :
+       {"data.zd2.tmp-AbCdEf12", "user.zu2.tmp-00000000", "other.tmp-AbCdEf12", "data.zd2"}) {
+    WriteFileBytes(folder.FilePath(name), "x");
+  }
+  ASSERT_NE(folder.LockForChange(), nullptr);
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(DataFolderPath())) {
+    names.push_back(entry.path().filename());
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"data.zd2", "fixed.zfix", "other.tmp-AbCdEf12"}));
+}
+
 TEST_F(DataFolderTest, EngineLoadsCleanlyWithoutStoreFiles) {
   EXPECT_EQ(Run(u"GETDATA", u"datakey=x"), (testing::CommandResult{32, u""}));
   EXPECT_EQ(Run(u"REBUILD"), (testing::CommandResult{0, u""}));

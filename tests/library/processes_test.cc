@@ -146,6 +146,12 @@ TEST_F(ProcessesTest, KilledHostLeavesALoadableFile) {
       ASSERT_TRUE(stored.contains(value)) << "round " << round;
     }
   }
+  // The next change removes whatever a killed writer left behind.
+  ASSERT_EQ(RunChild({ZELVO_CLI_PATH, "ADDDATA", "datakey=k,datastring=last"}).exit_code, 0);
+  for (const auto& entry :
+       std::filesystem::directory_iterator(base_.path() + "/Orvane Systems/Zelvo")) {
+    EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos) << entry.path();
+  }
 }
 
 // The same for the profile: after a kill the file loads, and its first name
