@@ -216,6 +216,28 @@ TEST_F(ToolTest, UrlSchemeIsRegisteredWhenMissingAndLeftAloneOtherwise) {
             "[Default Applications]\ntext/html=x.desktop\n");
 }
 
+// With no display, the tool's messages go to standard error, in the
+// language of the loaded translation: here the settings cannot be created
+// (their folder is a file).
+TEST_F(ToolTest, TranslationReplacesTheMessages) {
+  fs::remove_all(Path("config"));
+  testing::WriteFileBytes(Path("config"), "not a folder");
+  const auto messages = [&](const std::string& line) {
+    ChildOptions options;
+    options.environment = Environment();
+    return RunChild({"/bin/sh", "-c", "exec \"$0\" \"$1\" 2>&1", ZELVO_TOOL_PATH, line}, options);
+  };
+  const ChildOutcome english = messages("GETDATA,datakey=k");
+  EXPECT_EQ(english.exit_code, 32);
+  EXPECT_NE(english.output.find("Unable to create user registry"), std::string::npos)
+      << english.output;
+  const ChildOutcome german = messages("GETDATA,datakey=k,lang=de");
+  EXPECT_EQ(german.exit_code, 32);
+  EXPECT_NE(german.output.find("Die Benutzereinstellungen k\xC3\xB6nnen nicht angelegt werden"),
+            std::string::npos)
+      << german.output;
+}
+
 TEST_F(ToolTest, MissingTranslationIsNoError) {
   EXPECT_EQ(Tool("GETDATA,datakey=k,language_id=enu").exit_code, 32);
   EXPECT_EQ(Tool("GETDATA,datakey=k,lang=de").exit_code, 32);
