@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <stdexcept>
 #include <string_view>
 
 #include "engine/checksum_salt.h"
@@ -15,6 +16,10 @@ namespace {
 // Reads and writes go through a buffer of this size; larger chunk data is
 // copied directly.
 constexpr size_t kBufferSize = 64 * 1024;
+// The device is asked to start writing once this much is written and not yet
+// on its way: below it, the extra device request costs more than the
+// hashing it lets overlap.
+constexpr size_t kWritebackMinimum = 64 * 1024;
 
 const uint8_t* Bytes(std::string_view text) {
   return reinterpret_cast<const uint8_t*>(text.data());
@@ -27,10 +32,12 @@ void Chunk::Reset() {
   length_ = 0;
   capacity_ = 0;
   data_.reset();
+  referred_ = nullptr;
 }
 
 bool Chunk::Allocate(uint32_t length) {
   length_ = 0;
+  referred_ = nullptr;
   if (length > capacity_) {
     capacity_ = 0;
     data_.reset(new (std::nothrow) uint8_t[length]);
@@ -39,6 +46,12 @@ bool Chunk::Allocate(uint32_t length) {
   }
   length_ = length;
   return true;
+}
+
+void Chunk::Refer(ChunkTag tag, const uint8_t* data, uint32_t length) {
+  tag_ = tag;
+  referred_ = data;
+  length_ = length;
 }
 
 ChunkFile::ChunkFile(Platform* platform) : platform_(platform) {}
@@ -57,18 +70,7 @@ FileStatus ChunkFile::Open(const std::string& path, ChunkTag magic, FileMode mod
   }
 
   if (mode == FileMode::kRead) {
-    status_ = result::kOpenFailed;
-    reader_ = platform_->OpenForReading(path);
-    if (reader_) {
-      reader_stamp_ = reader_->Stamp();
-      unread_ = reader_stamp_.size;
-      status_ = result::kReadFailed;
-      uint8_t raw[4] = {};
-      size_t got = 0;
-      if (ReadBytes(raw, sizeof raw, &got)) {
-        status_ = DecodeFixed32(raw) == magic.raw() ? 0 : result::kBadData;
-      }
-    }
+    status_ = ReadWholeFile(path, magic);
   } else {
     status_ = result::kOpenFailed;
     std::string prefix = path + kTemporaryInfix;
@@ -76,9 +78,9 @@ FileStatus ChunkFile::Open(const std::string& path, ChunkTag magic, FileMode mod
     if (writer_) {
       target_path_ = path;
       buffer_.reserve(kBufferSize);
-      uint8_t raw[4];
-      EncodeFixed32(raw, magic.raw());
-      buffer_.assign(raw, raw + sizeof raw);
+      buffer_.resize(4);
+      EncodeFixed32(buffer_.data(), magic.raw());
+      magic_buffered_ = true;
       status_ = 0;
     }
   }
@@ -86,69 +88,76 @@ FileStatus ChunkFile::Open(const std::string& path, ChunkTag magic, FileMode mod
   return status_;
 }
 
-bool ChunkFile::ReadBytes(uint8_t* destination, size_t n, size_t* bytes_read) {
-  *bytes_read = 0;
-  while (*bytes_read < n) {
-    if (buffer_pos_ == buffer_.size()) {
-      const size_t wanted = n - *bytes_read;
-      buffer_.clear();
-      buffer_pos_ = 0;
-      size_t got = 0;
-      if (wanted >= kBufferSize) {
-        // Large data goes straight into the caller's memory.
-        if (!reader_->Read(destination + *bytes_read, wanted, &got)) return false;
-        *bytes_read += got;
-        unread_ -= std::min<uint64_t>(unread_, got);
-        if (got == 0) return true;
-        continue;
-      }
-      // A small file needs no more than its own size.
-      buffer_.resize(
-          static_cast<size_t>(std::min<uint64_t>(kBufferSize, std::max<uint64_t>(unread_, 1))));
-      if (!reader_->Read(buffer_.data(), buffer_.size(), &got)) {
-        buffer_.clear();
-        return false;
-      }
-      buffer_.resize(got);
-      if (got == 0) return true;
-    }
-    const size_t take = std::min(n - *bytes_read, buffer_.size() - buffer_pos_);
-    std::memcpy(destination + *bytes_read, buffer_.data() + buffer_pos_, take);
-    buffer_pos_ += take;
-    *bytes_read += take;
-    unread_ -= std::min<uint64_t>(unread_, take);
+FileStatus ChunkFile::ReadWholeFile(const std::string& path, ChunkTag magic) {
+  std::unique_ptr<ReadableFile> reader = platform_->OpenForReading(path);
+  if (!reader) return result::kOpenFailed;
+  reader_stamp_ = reader->Stamp();
+  try {
+    buffer_.resize(static_cast<size_t>(reader_stamp_.size));
+  } catch (const std::bad_alloc&) {
+    return result::kOutOfMemory;
+  } catch (const std::length_error&) {
+    return result::kOutOfMemory;
   }
-  return true;
+  size_t filled = 0;
+  while (filled < buffer_.size()) {
+    size_t got = 0;
+    if (!reader->Read(buffer_.data() + filled, buffer_.size() - filled, &got)) {
+      return result::kReadFailed;
+    }
+    if (got == 0) break;
+    filled += got;
+  }
+  buffer_.resize(filled);
+  reading_ = true;
+  // A file shorter than the magic compares as if padded with zeros.
+  uint8_t raw[4] = {};
+  std::memcpy(raw, buffer_.data(), std::min<size_t>(sizeof raw, buffer_.size()));
+  read_pos_ = std::min<size_t>(sizeof raw, buffer_.size());
+  return DecodeFixed32(raw) == magic.raw() ? 0 : result::kBadData;
 }
 
 FileStatus ChunkFile::ReadChunk(Chunk* chunk) {
   if (mode_ != FileMode::kRead) return status_ = result::kBadFileMode;
-  if (!reader_) return status_ = result::kEndOfFile;
+  if (!reading_) return status_ = result::kEndOfFile;
 
-  uint8_t raw[4];
-  size_t got = 0;
-  if (!ReadBytes(raw, sizeof raw, &got) || got < sizeof raw) return status_ = result::kEndOfFile;
-  chunk->set_tag(ChunkTag(DecodeFixed32(raw)));
+  const size_t left = buffer_.size() - read_pos_;
+  if (left < 4) return status_ = result::kEndOfFile;
+  if (left < 8) return status_ = result::kReadFailed;
+  const uint8_t* frame = buffer_.data() + read_pos_;
+  const uint32_t length = DecodeFixed32(frame + 4);
+  // A length that runs past the end of the file is damage.
+  if (length > left - 8) return status_ = result::kReadFailed;
+  chunk->Refer(ChunkTag(DecodeFixed32(frame)), frame + 8, length);
+  read_pos_ += 8 + size_t{length};
 
-  if (!ReadBytes(raw, sizeof raw, &got) || got < sizeof raw) return status_ = result::kReadFailed;
-  const uint32_t length = DecodeFixed32(raw);
-  // A length that runs past the end of the file is damage, found before any
-  // memory is asked for.
-  if (length > unread_) return status_ = result::kReadFailed;
-  if (!chunk->Allocate(length)) return status_ = result::kOutOfMemory;
-  if (!ReadBytes(chunk->data(), length, &got) || got < length) return status_ = result::kReadFailed;
-
-  if (chunk->tag() != kChecksumTag && !Hash(chunk->data(), length)) {
-    return status_ = result::kReadFailed;
-  }
+  if (chunk->tag() != kChecksumTag && !Hash(chunk->bytes())) return status_ = result::kReadFailed;
   return status_ = 0;
 }
 
-bool ChunkFile::Hash(const uint8_t* data, size_t n) {
+std::vector<uint8_t> ChunkFile::TakeBytes() {
+  reading_ = false;
+  read_pos_ = 0;
+  return std::move(buffer_);
+}
+
+bool ChunkFile::Hash(std::span<const uint8_t> data) {
   constexpr size_t kGather = 16 * 1024;
-  if (hash_pending_.size() + n > kGather && !FlushHash()) return false;
-  if (n >= kGather) return hash_->Update(data, n);
-  hash_pending_.insert(hash_pending_.end(), data, data + n);
+  // Nothing can be added once the digest is finished.
+  if (digest_finished_) return false;
+  if (hash_pending_.size() + data.size() > kGather && !FlushHash()) return false;
+  if (data.size() >= kGather) return hash_->Update(data.data(), data.size());
+  hash_pending_.insert(hash_pending_.end(), data.begin(), data.end());
+  return true;
+}
+
+bool ChunkFile::HashChunks(std::span<const uint8_t> chunks) {
+  while (chunks.size() >= 8) {
+    const ChunkTag tag(DecodeFixed32(chunks.data()));
+    const size_t length = std::min<size_t>(DecodeFixed32(chunks.data() + 4), chunks.size() - 8);
+    if (tag != kChecksumTag && !Hash(chunks.subspan(8, length))) return false;
+    chunks = chunks.subspan(8 + length);
+  }
   return true;
 }
 
@@ -159,9 +168,31 @@ bool ChunkFile::FlushHash() {
   return ok;
 }
 
+bool ChunkFile::Append(const uint8_t* data, size_t n) {
+  if (!writer_->Append(data, n)) return false;
+  unstarted_ += n;
+  if (unstarted_ >= kWritebackMinimum) {
+    writer_->StartWriteback();
+    unstarted_ = 0;
+  }
+  return true;
+}
+
+bool ChunkFile::WriteAndHash(std::span<const uint8_t> bytes) {
+  if (write_failed_) return false;
+  if (bytes.empty()) return true;
+  if (!Append(bytes.data(), bytes.size()) || !HashChunks(bytes)) write_failed_ = true;
+  return !write_failed_;
+}
+
 bool ChunkFile::Flush() {
   if (write_failed_) return false;
-  if (!buffer_.empty() && !writer_->Append(buffer_.data(), buffer_.size())) write_failed_ = true;
+  if (!buffer_.empty() && !Append(buffer_.data(), buffer_.size())) write_failed_ = true;
+  if (!write_failed_) {
+    const size_t chunks_start = magic_buffered_ ? 4 : 0;
+    if (!HashChunks(std::span(buffer_).subspan(chunks_start))) write_failed_ = true;
+  }
+  magic_buffered_ = false;
   buffer_.clear();
   return !write_failed_;
 }
@@ -170,24 +201,40 @@ FileStatus ChunkFile::WriteChunk(const Chunk& chunk) {
   if (mode_ != FileMode::kWrite) return status_ = result::kBadFileMode;
   if (!writer_ || write_failed_) return status_ = result::kWriteFailed;
 
+  const std::span<const uint8_t> data = chunk.bytes();
+  if (buffer_.size() + 8 + data.size() > kBufferSize && !Flush()) {
+    return status_ = result::kWriteFailed;
+  }
   uint8_t frame[8];
   EncodeFixed32(frame, chunk.tag().raw());
   EncodeFixed32(frame + 4, chunk.length());
-  buffer_.insert(buffer_.end(), frame, frame + sizeof frame);
-  const std::span<const uint8_t> data = chunk.bytes();
-  if (buffer_.size() + data.size() <= kBufferSize) {
+  if (8 + data.size() <= kBufferSize) {
+    buffer_.insert(buffer_.end(), frame, frame + sizeof frame);
     buffer_.insert(buffer_.end(), data.begin(), data.end());
-  } else if (!Flush() || (!data.empty() && !writer_->Append(data.data(), data.size()))) {
-    write_failed_ = true;
-    return status_ = result::kWriteFailed;
+    return status_ = 0;
   }
-  if (buffer_.size() >= kBufferSize && !Flush()) return status_ = result::kWriteFailed;
+  // Larger data goes out directly, behind its frame.
+  if (!Append(frame, sizeof frame) || !Append(data.data(), data.size()) ||
+      (chunk.tag() != kChecksumTag && !Hash(data))) {
+    write_failed_ = true;
+  }
+  return status_ = write_failed_ ? result::kWriteFailed : 0;
+}
 
-  if (chunk.tag() != kChecksumTag && !Hash(data.data(), data.size())) {
-    write_failed_ = true;
-    return status_ = result::kWriteFailed;
+FileStatus ChunkFile::WriteChunks(std::span<const uint8_t> chunks) {
+  if (mode_ != FileMode::kWrite) return status_ = result::kBadFileMode;
+  if (!writer_ || write_failed_) return status_ = result::kWriteFailed;
+  for (std::span<const uint8_t> rest = chunks; !rest.empty();) {
+    if (rest.size() < 8 || DecodeFixed32(rest.data() + 4) > rest.size() - 8) {
+      return status_ = result::kWriteFailed;
+    }
+    rest = rest.subspan(8 + size_t{DecodeFixed32(rest.data() + 4)});
   }
-  return status_ = 0;
+  if (buffer_.size() + chunks.size() <= kBufferSize) {
+    buffer_.insert(buffer_.end(), chunks.begin(), chunks.end());
+    return status_ = 0;
+  }
+  return status_ = Flush() && WriteAndHash(chunks) ? 0 : result::kWriteFailed;
 }
 
 bool ChunkFile::Digest(uint8_t digest[kDigestSize]) {
@@ -201,12 +248,11 @@ bool ChunkFile::Digest(uint8_t digest[kDigestSize]) {
 }
 
 FileStatus ChunkFile::WriteChecksum() {
+  if (mode_ == FileMode::kWrite && writer_ && !Flush()) return status_ = result::kWriteFailed;
   uint8_t digest[kDigestSize];
   if (!Digest(digest)) return result::kCryptoUnavailable;
   Chunk checksum;
-  checksum.set_tag(kChecksumTag);
-  if (!checksum.Allocate(kDigestSize)) return status_ = result::kOutOfMemory;
-  std::memcpy(checksum.data(), digest, kDigestSize);
+  checksum.Refer(kChecksumTag, digest, kDigestSize);
   const FileStatus status = WriteChunk(checksum);
   checksum_written_ = status == 0;
   return status;
@@ -239,9 +285,6 @@ FileStatus ChunkFile::CommitWrite() {
 
 FileStatus ChunkFile::Close() {
   FileStatus result = 0;
-  hash_.reset();
-  hash_pending_.clear();
-  digest_finished_ = false;
   if (writer_) {
     if (checksum_written_ && !write_failed_) {
       result = CommitWrite();
@@ -250,10 +293,14 @@ FileStatus ChunkFile::Close() {
       platform_->DeleteFile(temporary_path_);
     }
   }
-  reader_.reset();
-  unread_ = 0;
+  hash_.reset();
+  hash_pending_.clear();
+  digest_finished_ = false;
+  reading_ = false;
+  read_pos_ = 0;
   buffer_.clear();
-  buffer_pos_ = 0;
+  magic_buffered_ = false;
+  unstarted_ = 0;
   target_path_.clear();
   temporary_path_.clear();
   checksum_written_ = false;

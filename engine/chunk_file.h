@@ -50,7 +50,9 @@ inline constexpr uint32_t kDigestSize = 16;
 
 // One chunk's tag and data. A chunk is sized once, before it is filled, and
 // never grows while in use; its buffer is kept for the next chunk that fits,
-// so a loader or saver reusing one chunk allocates only for the largest.
+// so a saver reusing one chunk allocates only for the largest. A chunk read
+// from a file refers to the reader's copy of the file instead of holding its
+// data.
 class Chunk {
  public:
   Chunk() = default;
@@ -66,15 +68,21 @@ class Chunk {
   // Makes the data exactly `length` bytes long, contents undefined. False
   // (and an empty chunk) when the memory cannot be had.
   bool Allocate(uint32_t length);
+  // Makes the data the `length` bytes at `data`, which the chunk does not own.
+  void Refer(ChunkTag tag, const uint8_t* data, uint32_t length);
 
+  // The chunk's own buffer, for filling after Allocate.
   uint8_t* data() { return data_.get(); }
-  std::span<const uint8_t> bytes() const { return {data_.get(), length_}; }
+  std::span<const uint8_t> bytes() const {
+    return {referred_ != nullptr ? referred_ : data_.get(), length_};
+  }
 
  private:
   ChunkTag tag_;
   uint32_t length_ = 0;
   uint32_t capacity_ = 0;
   std::unique_ptr<uint8_t[]> data_;
+  const uint8_t* referred_ = nullptr;
 };
 
 enum class FileMode : uint16_t { kRead = 0, kWrite = 1 };
@@ -83,7 +91,12 @@ enum class FileMode : uint16_t { kRead = 0, kWrite = 1 };
 //
 // Reading: Open(kRead), ReadChunk until it returns non-zero, Status, and
 // VerifyChecksum with the last chunk read when that status is 10; Close.
-// Writing: Open(kWrite), WriteChunk for each chunk, WriteChecksum, Close.
+// Opening reads the whole file into memory: the chunks read refer to it, and
+// TakeBytes hands it to the caller.
+// Writing: Open(kWrite), WriteChunk or WriteChunks for the chunks,
+// WriteChecksum, Close. What is written is handed to the system in large
+// pieces and hashed after each is on its way to the device, so that the
+// hashing overlaps the device's writing.
 class ChunkFile {
  public:
   explicit ChunkFile(Platform* platform);
@@ -92,8 +105,12 @@ class ChunkFile {
   ~ChunkFile();
 
   FileStatus Open(const std::string& path, ChunkTag magic, FileMode mode);
+  // Makes `*chunk` refer to the next chunk of the file.
   FileStatus ReadChunk(Chunk* chunk);
   FileStatus WriteChunk(const Chunk& chunk);
+  // Writes chunks already laid out as in a file (tag, length, data, and the
+  // next); 19 when a length runs past the end of `chunks`.
+  FileStatus WriteChunks(std::span<const uint8_t> chunks);
   // Appends the "CKSM" chunk; finishes the digest.
   FileStatus WriteChecksum();
   // Compares the digest with the first 16 data bytes of `chunk`; finishes the
@@ -105,6 +122,10 @@ class ChunkFile {
   // The stamp of the file open for reading, as of opening.
   const FileStamp& stamp() const { return reader_stamp_; }
 
+  // The bytes of the file open for reading, whole. The chunks read refer into
+  // them and stay valid while the caller keeps them; reading ends.
+  std::vector<uint8_t> TakeBytes();
+
   // Releases everything the object holds. A file being written replaces the
   // old one here, and only when its checksum was written: then the data is
   // flushed, renamed over the old file and the folder flushed, and 19 is
@@ -112,11 +133,20 @@ class ChunkFile {
   FileStatus Close();
 
  private:
-  bool ReadBytes(uint8_t* destination, size_t n, size_t* bytes_read);
+  FileStatus ReadWholeFile(const std::string& path, ChunkTag magic);
   // Feeds the digest; small pieces are gathered first, since each call into
   // the hashing service costs more than hashing a chunk of a few bytes.
-  bool Hash(const uint8_t* data, size_t n);
+  bool Hash(std::span<const uint8_t> data);
+  // Feeds the digest with the data of every chunk but a checksum in `chunks`
+  // (whole chunks, laid out as in a file).
+  bool HashChunks(std::span<const uint8_t> chunks);
   bool FlushHash();
+  // Hands `n` bytes to the file, starting large amounts on their way to the
+  // device.
+  bool Append(const uint8_t* data, size_t n);
+  // Writes `bytes` (whole chunks) to the file and hashes them.
+  bool WriteAndHash(std::span<const uint8_t> bytes);
+  // Writes out what the buffer holds.
   bool Flush();
   FileStatus CommitWrite();
   bool Digest(uint8_t digest[kDigestSize]);
@@ -128,18 +158,21 @@ class ChunkFile {
   std::vector<uint8_t> hash_pending_;
   bool digest_finished_ = false;
   uint8_t digest_[kDigestSize] = {};
+  // Reading: the whole file. Writing: what is not yet handed to the system,
+  // whole chunks, after the magic until the first flush.
+  std::vector<uint8_t> buffer_;
 
   // Reading.
-  std::unique_ptr<ReadableFile> reader_;
+  bool reading_ = false;
   FileStamp reader_stamp_;
-  uint64_t unread_ = 0;  // bytes of the file not yet consumed
-  std::vector<uint8_t> buffer_;
-  size_t buffer_pos_ = 0;
+  size_t read_pos_ = 0;
 
   // Writing.
   std::unique_ptr<WritableFile> writer_;
   std::string target_path_;
   std::string temporary_path_;
+  bool magic_buffered_ = false;
+  size_t unstarted_ = 0;  // bytes written since the device was last asked to start
   bool checksum_written_ = false;
   bool write_failed_ = false;
 };

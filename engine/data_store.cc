@@ -1,8 +1,8 @@
 #include "engine/data_store.h"
 
 #include <algorithm>
+#include <cstring>
 
-#include "engine/coding.h"
 #include "engine/result_code.h"
 #include "engine/store_file.h"
 #include "engine/text.h"
@@ -13,75 +13,18 @@ namespace {
 // "ZDF2": one "ZDT2" chunk per entry in key order (key, value count, values),
 // then the checksum.
 constexpr ChunkTag kDataStoreMagic("ZDF2");
-constexpr ChunkTag kEntryTag("ZDT2");
-constexpr char16_t kValueEnd = u'\0';
+constexpr size_t kMagicSize = 4;
 
-// Calls `visit` with every value of a packed text, in order.
-template <typename Visit>
-void ForEachValue(std::u16string_view packed, Visit visit) {
-  size_t start = 0;
-  for (size_t end; (end = packed.find(kValueEnd, start)) != std::u16string_view::npos;
-       start = end + 1) {
-    visit(packed.substr(start, end - start));
-  }
+// Replaces `old_size` bytes at `at` with `replacement`, moving what follows
+// once.
+void Splice(std::vector<uint8_t>* bytes, size_t at, size_t old_size,
+            std::span<const uint8_t> replacement) {
+  const size_t tail = bytes->size() - at - old_size;
+  if (replacement.size() > old_size) bytes->resize(bytes->size() + replacement.size() - old_size);
+  std::memmove(bytes->data() + at + replacement.size(), bytes->data() + at + old_size, tail);
+  if (!replacement.empty()) std::memcpy(bytes->data() + at, replacement.data(), replacement.size());
+  bytes->resize(at + replacement.size() + tail);
 }
-
-std::u16string Pack(const std::vector<std::u16string>& values) {
-  size_t length = 0;
-  for (const std::u16string& value : values) length += value.size() + 1;
-  std::u16string packed;
-  packed.reserve(length);
-  for (const std::u16string& value : values) packed.append(value).push_back(kValueEnd);
-  return packed;
-}
-
-std::vector<std::u16string> Unpack(std::u16string_view packed) {
-  std::vector<std::u16string> values;
-  ForEachValue(packed, [&](std::u16string_view value) { values.emplace_back(value); });
-  return values;
-}
-
-// Decodes key, count and values into `*packed` (the key and a unit 0, then
-// the values as StoredEntry holds them) and stores the key's length; false
-// when the chunk runs short. Values come in order and unique, however the
-// file had them.
-bool DecodeEntry(std::span<const uint8_t> data, std::u16string* packed, size_t* key_length) {
-  int32_t count = 0;
-  packed->clear();
-  // Room for everything at once: the text is a few units shorter than half
-  // the chunk's bytes.
-  packed->reserve(data.size() / 2);
-  if (!AppendDecodedString(&data, packed) || !DecodeInt(&data, &count)) return false;
-  *key_length = packed->size();
-  packed->push_back(kValueEnd);
-  if (count <= 0) return true;
-  // Each value takes at least its 4-byte length: a larger count is damage.
-  if (static_cast<size_t>(count) > data.size() / 4) return false;
-  const size_t first = packed->size();
-  bool ordered = true;
-  size_t previous = first;  // where the previous value starts
-  for (int32_t i = 0; i < count; ++i) {
-    const size_t start = packed->size();
-    if (!AppendDecodedString(&data, packed)) return false;
-    if (i > 0 && std::u16string_view(*packed).substr(start) <=
-                     std::u16string_view(*packed).substr(previous, start - 1 - previous)) {
-      ordered = false;
-    }
-    packed->push_back(kValueEnd);
-    previous = start;
-  }
-  // Every saver writes the values in order; sorting is needed only for files
-  // of other writers.
-  if (!ordered) {
-    std::vector<std::u16string> values = Unpack(*packed);
-    std::sort(values.begin(), values.end());
-    values.erase(std::unique(values.begin(), values.end()), values.end());
-    *packed = Pack(values);
-  }
-  return true;
-}
-
-bool KeyLess(const auto& entry, std::u16string_view key) { return entry.key() < key; }
 
 }  // namespace
 
@@ -97,65 +40,118 @@ bool DataEntry::RemoveValue(std::u16string_view value) {
   return true;
 }
 
+void DataStore::Image::AppendFrom(const Image& from, const EntrySpan& span) {
+  EntrySpan moved = span;
+  moved.offset = bytes.size();
+  bytes.insert(bytes.end(), from.bytes.begin() + static_cast<std::ptrdiff_t>(span.offset),
+               from.bytes.begin() + static_cast<std::ptrdiff_t>(span.end()));
+  entries.push_back(moved);
+  end = bytes.size();
+}
+
 DataStore::DataStore(Platform* platform, DataFolder* folder)
     : platform_(platform), folder_(folder) {}
 
-FileStatus DataStore::ReadFile(Entries* entries, FileStamp* stamp) {
-  bool ordered = true;
+FileStatus DataStore::ReadFile(Image* image, FileStamp* stamp) {
+  *image = Image();
+  // Every saver writes entry chunks only, each exactly so and in key order,
+  // then the checksum; any other file is rebuilt once read.
+  bool canonical = true;
+  bool after_checksum = false;
+  const uint8_t* first_data = nullptr;
+  StoredText previous_key(nullptr, 0);
+  std::u16string key;
+  std::vector<std::u16string> values;
   const FileStatus status = ReadStoreFile(
       platform_, FilePath(), kDataStoreMagic,
       [&](const Chunk& chunk) {
-        if (chunk.tag() != kEntryTag) return true;
-        StoredEntry entry;
-        if (!DecodeEntry(chunk.bytes(), &entry.text, &entry.key_length)) return false;
-        if (!entries->empty() && entries->back().key() >= entry.key()) ordered = false;
-        entries->push_back(std::move(entry));
-        return true;
+        // Chunks refer to the file's bytes, which become the image's: the
+        // first chunk follows the magic, and the others lie as far from it.
+        const std::span<const uint8_t> data = chunk.bytes();
+        if (first_data == nullptr) first_data = data.data();
+        if (chunk.tag() == kChecksumTag) {
+          after_checksum = true;
+          return true;
+        }
+        if (chunk.tag() != kEntryTag) {
+          canonical = false;
+          return true;
+        }
+        EntrySpan span;
+        span.offset = kMagicSize + static_cast<size_t>(data.data() - first_data);
+        span.length = chunk.length();
+        image->entries.push_back(span);
+        canonical = canonical && !after_checksum && IsCanonicalEntry(data, &span.key_units);
+        if (canonical) {
+          const StoredText key_text(data.data() + 4, span.key_units);
+          canonical = image->entries.size() == 1 || previous_key.Compare(key_text) < 0;
+          previous_key = key_text;
+          image->entries.back().key_units = span.key_units;
+          return true;
+        }
+        return DecodeEntry(data, &key, &values);
       },
-      stamp);
-  if (status == 0 && !ordered) {
-    // Files of other writers: into key order, and of the chunks that share a
-    // key the later one counts.
-    std::stable_sort(entries->begin(), entries->end(),
-                     [](const StoredEntry& a, const StoredEntry& b) { return a.key() < b.key(); });
-    Entries unique;
-    for (StoredEntry& entry : *entries) {
-      if (!unique.empty() && unique.back().key() == entry.key()) {
-        unique.back() = std::move(entry);
-      } else {
-        unique.push_back(std::move(entry));
-      }
-    }
-    *entries = std::move(unique);
+      stamp, &image->bytes);
+  if (status != 0) {
+    *image = Image();
+    return status;
   }
-  return status;
+  image->begin = kMagicSize;
+  image->end = image->entries.empty() ? kMagicSize : image->entries.back().end();
+  if (!canonical) Normalize(image);
+  return 0;
+}
+
+void DataStore::Normalize(Image* image) {
+  std::vector<std::pair<std::u16string, std::vector<std::u16string>>> decoded(
+      image->entries.size());
+  for (size_t i = 0; i < decoded.size(); ++i) {
+    const EntrySpan& span = image->entries[i];
+    DecodeEntry(std::span(image->bytes).subspan(span.offset + 8, span.length), &decoded[i].first,
+                &decoded[i].second);
+  }
+  // Into key order, and of the chunks that share a key the later one counts.
+  std::stable_sort(decoded.begin(), decoded.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  Image normal;
+  for (size_t i = 0; i < decoded.size(); ++i) {
+    if (i + 1 < decoded.size() && decoded[i + 1].first == decoded[i].first) continue;
+    EntrySpan span;
+    // Entries read from one chunk fit into one chunk again.
+    AppendEntryChunk(decoded[i].first, decoded[i].second, &normal.bytes, &span);
+    normal.entries.push_back(span);
+  }
+  normal.end = normal.bytes.size();
+  *image = std::move(normal);
 }
 
 FileStatus DataStore::Load() {
-  Entries read;
+  Image read;
   FileStamp stamp;
   const FileStatus status = ReadFile(&read, &stamp);
   if (status != 0) {
-    entries_.clear();
+    image_ = Image();
     known_stamp_.reset();
-  } else if (entries_.empty()) {
+  } else if (image_.entries.empty()) {
     // Memory now equals the file. After a merge it does not, so the next
     // change must still catch up with the file.
-    entries_ = std::move(read);
+    image_ = std::move(read);
     known_stamp_ = stamp;
   } else {
     // A merge of two sorted lists in which the file's entries win.
-    Entries merged;
-    merged.reserve(entries_.size() + read.size());
-    auto held = entries_.begin();
-    for (StoredEntry& entry : read) {
-      while (held != entries_.end() && held->key() < entry.key())
-        merged.push_back(std::move(*held++));
-      if (held != entries_.end() && held->key() == entry.key()) ++held;
-      merged.push_back(std::move(entry));
+    Image merged;
+    merged.bytes.reserve(read.end - read.begin + image_.end - image_.begin);
+    auto held = image_.entries.begin();
+    for (const EntrySpan& entry : read.entries) {
+      const StoredText key = read.View(entry).key();
+      while (held != image_.entries.end() && image_.View(*held).key().Compare(key) < 0) {
+        merged.AppendFrom(image_, *held++);
+      }
+      if (held != image_.entries.end() && image_.View(*held).key().Compare(key) == 0) ++held;
+      merged.AppendFrom(read, entry);
     }
-    std::move(held, entries_.end(), std::back_inserter(merged));
-    entries_ = std::move(merged);
+    while (held != image_.entries.end()) merged.AppendFrom(image_, *held++);
+    image_ = std::move(merged);
   }
   RebuildFoldedIndex();
   return status;
@@ -165,10 +161,10 @@ void DataStore::CatchUp() {
   FileStamp current;
   if (!platform_->GetFileStamp(FilePath(), &current)) return;
   if (known_stamp_ && *known_stamp_ == current) return;
-  Entries read;
+  Image read;
   FileStamp stamp;
   if (ReadFile(&read, &stamp) != 0) return;
-  entries_ = std::move(read);
+  image_ = std::move(read);
   known_stamp_ = stamp;
   RebuildFoldedIndex();
 }
@@ -177,22 +173,8 @@ FileStatus DataStore::Save() {
   ChunkFile file(platform_);
   FileStatus status = file.Open(FilePath(), kDataStoreMagic, FileMode::kWrite);
   if (status != 0) return status;
-  Chunk chunk;
-  for (const StoredEntry& entry : entries_) {
-    size_t count = 0;
-    size_t length = StringSize(entry.key()) + IntSize();
-    ForEachValue(entry.values(), [&](std::u16string_view value) {
-      ++count;
-      length += StringSize(value);
-    });
-    if ((status = PrepareChunk(&chunk, kEntryTag, length)) != 0) return status;
-    uint8_t* pos = EncodeString(chunk.data(), entry.key());
-    pos = EncodeInt(pos, static_cast<int32_t>(count));
-    ForEachValue(entry.values(),
-                 [&](std::u16string_view value) { pos = EncodeString(pos, value); });
-    // A failed chunk write shows in the checksum write that follows.
-    file.WriteChunk(chunk);
-  }
+  // A failed write shows in the checksum write that follows.
+  file.WriteChunks(std::span(image_.bytes).subspan(image_.begin, image_.end - image_.begin));
   status = FinishStoreFile(&file);
   if (status == 0) {
     FileStamp stamp;
@@ -201,58 +183,82 @@ FileStatus DataStore::Save() {
   return status;
 }
 
-const DataStore::StoredEntry* DataStore::Lookup(std::u16string_view key) const {
-  const auto exact = [this](std::u16string_view wanted) -> const StoredEntry* {
-    auto it = std::lower_bound(entries_.begin(), entries_.end(), wanted, KeyLess<StoredEntry>);
-    return it != entries_.end() && it->key() == wanted ? &*it : nullptr;
-  };
-  if (const StoredEntry* entry = exact(key)) return entry;
+const EntrySpan* DataStore::FindExact(std::u16string_view key) const {
+  auto it = std::lower_bound(image_.entries.begin(), image_.entries.end(), key,
+                             [this](const EntrySpan& entry, std::u16string_view wanted) {
+                               return image_.View(entry).key().Compare(wanted) < 0;
+                             });
+  return it != image_.entries.end() && image_.View(*it).key().Compare(key) == 0 ? &*it : nullptr;
+}
+
+const EntrySpan* DataStore::Lookup(std::u16string_view key) const {
+  if (const EntrySpan* entry = FindExact(key)) return entry;
   // The first key in order that equals `key` ignoring case: either the
   // upper-case form itself or the first indexed key with that form.
   const std::u16string folded = AsciiUpper(key);
-  const StoredEntry* found = exact(folded);
+  const EntrySpan* found = FindExact(folded);
   auto it = folded_index_.lower_bound(std::make_pair(folded, std::u16string()));
   if (it != folded_index_.end() && it->first == folded &&
-      (found == nullptr || it->second < found->key())) {
-    found = exact(it->second);
+      (found == nullptr || image_.View(*found).key().Compare(it->second) > 0)) {
+    found = FindExact(it->second);
   }
   return found;
 }
 
 DataEntry DataStore::Find(std::u16string_view key) const {
-  const StoredEntry* entry = Lookup(key);
-  return entry != nullptr ? DataEntry(std::u16string(entry->key()), Unpack(entry->values()))
-                          : DataEntry();
+  const EntrySpan* span = Lookup(key);
+  if (span == nullptr) return DataEntry();
+  const EntryView entry = image_.View(*span);
+  std::vector<std::u16string> values;
+  entry.ForEachValue([&](StoredText value) { values.push_back(value.ToString()); });
+  return DataEntry(entry.key().ToString(), std::move(values));
 }
 
 size_t DataStore::AppendValues(std::u16string_view key, char16_t separator,
                                std::u16string* text) const {
-  const StoredEntry* entry = Lookup(key);
-  if (entry == nullptr) return 0;
-  const size_t start = text->size();
-  text->append(entry->values());
-  const size_t count =
-      std::count(text->begin() + static_cast<std::ptrdiff_t>(start), text->end(), kValueEnd);
-  std::replace(text->begin() + static_cast<std::ptrdiff_t>(start), text->end(), kValueEnd,
-               separator);
+  const EntrySpan* span = Lookup(key);
+  if (span == nullptr) return 0;
+  size_t count = 0;
+  image_.View(*span).ForEachValue([&](StoredText value) {
+    value.AppendTo(text);
+    text->push_back(separator);
+    ++count;
+  });
   return count;
 }
 
 FileStatus DataStore::Commit(DataEntry entry) {
-  auto it = std::lower_bound(entries_.begin(), entries_.end(), entry.key(), KeyLess<StoredEntry>);
-  const bool held = it != entries_.end() && it->key() == entry.key();
-  if (entry.ValueCount() > 0) {
-    StoredEntry stored{entry.key() + kValueEnd + Pack(entry.TakeValues()), entry.key().size()};
-    if (held) {
-      *it = std::move(stored);
-    } else {
-      IndexKey(entry.key());
-      entries_.insert(it, std::move(stored));
-    }
+  auto it = std::lower_bound(image_.entries.begin(), image_.entries.end(), entry.key(),
+                             [this](const EntrySpan& held, std::u16string_view wanted) {
+                               return image_.View(held).key().Compare(wanted) < 0;
+                             });
+  const bool held = it != image_.entries.end() && image_.View(*it).key().Compare(entry.key()) == 0;
+  std::vector<uint8_t> chunk;
+  EntrySpan span;
+  if (entry.ValueCount() > 0 && !AppendEntryChunk(entry.key(), entry.TakeValues(), &chunk, &span)) {
+    return result::kWriteFailed;
+  }
+  if (!held && chunk.empty()) return Save();
+
+  // The chunk goes where the old one was, or where its key belongs.
+  const size_t at = it != image_.entries.end() ? it->offset : image_.end;
+  const size_t old_size = held ? 8 + size_t{it->length} : 0;
+  Splice(&image_.bytes, at, old_size, chunk);
+  const std::ptrdiff_t shift =
+      static_cast<std::ptrdiff_t>(chunk.size()) - static_cast<std::ptrdiff_t>(old_size);
+  image_.end += static_cast<size_t>(shift);
+  if (held && !chunk.empty()) {
+    it->length = span.length;
+    ++it;
   } else if (held) {
     UnindexKey(entry.key());
-    entries_.erase(it);
+    it = image_.entries.erase(it);
+  } else {
+    IndexKey(entry.key());
+    span.offset = at;
+    it = image_.entries.insert(it, span) + 1;
   }
+  for (; it != image_.entries.end(); ++it) it->offset += static_cast<size_t>(shift);
   return Save();
 }
 
@@ -268,7 +274,17 @@ void DataStore::UnindexKey(std::u16string_view key) {
 
 void DataStore::RebuildFoldedIndex() {
   folded_index_.clear();
-  for (const StoredEntry& entry : entries_) IndexKey(entry.key());
+  std::u16string key;
+  for (const EntrySpan& span : image_.entries) {
+    const StoredText stored = image_.View(span).key();
+    bool lower = false;
+    for (size_t i = 0; i < stored.size() && !lower; ++i)
+      lower = stored[i] >= u'a' && stored[i] <= u'z';
+    if (!lower) continue;
+    key.clear();
+    stored.AppendTo(&key);
+    IndexKey(key);
+  }
 }
 
 }  // namespace zelvo

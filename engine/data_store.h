@@ -11,6 +11,7 @@
 
 #include "engine/chunk_file.h"
 #include "engine/data_folder.h"
+#include "engine/entry_chunk.h"
 
 namespace zelvo {
 
@@ -70,32 +71,39 @@ class DataStore {
   // becomes what memory holds. A missing or damaged file changes nothing.
   void CatchUp();
 
-  size_t EntryCount() const { return entries_.size(); }
+  size_t EntryCount() const { return image_.entries.size(); }
 
  private:
-  // One entry as held, in one text: the key, then each value in order, each
-  // followed by a unit 0 (which no key or value can hold). One allocation
-  // per entry keeps loading fast and memory small.
-  struct StoredEntry {
-    std::u16string text;
-    size_t key_length = 0;
+  // The store as held: the bytes of its file, read or as last written, with
+  // the entry chunks in key order (keys unique) from `begin` to `end`, and
+  // where each entry lies among them. Entries are read from the bytes in
+  // place, and a save writes them out as they are.
+  struct Image {
+    std::vector<uint8_t> bytes;
+    size_t begin = 0;
+    size_t end = 0;
+    std::vector<EntrySpan> entries;
 
-    std::u16string_view key() const { return std::u16string_view(text).substr(0, key_length); }
-    std::u16string_view values() const { return std::u16string_view(text).substr(key_length + 1); }
+    EntryView View(const EntrySpan& span) const { return EntryView(bytes.data(), span); }
+    // Appends the entry chunk that `span` gives in `from`.
+    void AppendFrom(const Image& from, const EntrySpan& span);
   };
-  // Sorted by key, keys unique.
-  using Entries = std::vector<StoredEntry>;
 
   std::string FilePath() const { return folder_->FilePath(kDataStoreFileName); }
-  FileStatus ReadFile(Entries* entries, FileStamp* stamp);
-  const StoredEntry* Lookup(std::u16string_view key) const;
+  FileStatus ReadFile(Image* image, FileStamp* stamp);
+  // Rebuilds `*image` from its own bytes, read from a file that other writers
+  // laid out: every entry chunk decoded, in key order, the later of two with
+  // one key kept.
+  static void Normalize(Image* image);
+  const EntrySpan* Lookup(std::u16string_view key) const;
+  const EntrySpan* FindExact(std::u16string_view key) const;
   void RebuildFoldedIndex();
   void IndexKey(std::u16string_view key);
   void UnindexKey(std::u16string_view key);
 
   Platform* const platform_;
   DataFolder* const folder_;
-  Entries entries_;
+  Image image_;
   // (key with a to z upper-cased, key) for every key that holds a to z, for
   // the case-blind step of Find. Keys made by commands are upper-case and
   // need no entry.

@@ -7,7 +7,8 @@
 namespace zelvo {
 
 FileStatus ReadStoreFile(Platform* platform, const std::string& path, ChunkTag magic,
-                         const ChunkDecoder& decode, FileStamp* stamp) {
+                         const ChunkDecoder& decode, FileStamp* stamp,
+                         std::vector<uint8_t>* bytes) {
   ChunkFile file(platform);
   FileStatus status = file.Open(path, magic, FileMode::kRead);
   if (status != 0) return status;
@@ -17,6 +18,7 @@ FileStatus ReadStoreFile(Platform* platform, const std::string& path, ChunkTag m
     if (!decode(chunk)) return result::kBadChecksum;
   }
   if (status == result::kEndOfFile) status = file.VerifyChecksum(chunk);
+  if (status == 0 && bytes != nullptr) *bytes = file.TakeBytes();
   file.Close();
   return status;
 }

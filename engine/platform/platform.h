@@ -50,6 +50,11 @@ class WritableFile {
   // Writes all `n` bytes; returns false on any failure or short write.
   virtual bool Append(const uint8_t* data, size_t n) = 0;
 
+  // Asks the system to start moving what was written so far to the device
+  // without waiting, so that work done before Sync overlaps with the device's.
+  // Only a hint: it guarantees nothing and may do nothing.
+  virtual void StartWriteback() {}
+
   // Makes what was written durable. A failed flush must not be retried.
   virtual bool Sync() = 0;
 

@@ -58,6 +58,12 @@ class PosixWritableFile final : public WritableFile {
     return true;
   }
 
+  void StartWriteback() override {
+#ifdef __linux__
+    ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
+  }
+
   bool Sync() override { return ::fdatasync(fd_) == 0; }
 
   bool Close() override {
@@ -159,11 +165,15 @@ bool PosixPlatform::ListFiles(const std::string& folder, std::vector<std::string
   if (dir == nullptr) return false;
   names->clear();
   while (const struct dirent* entry = ::readdir(dir)) {
-    struct stat info;
-    if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-        S_ISREG(info.st_mode)) {
-      names->emplace_back(entry->d_name);
+    // The entry's type usually comes with it; only file systems that do not
+    // give it need a look at the file.
+    bool regular = entry->d_type == DT_REG;
+    if (entry->d_type == DT_UNKNOWN) {
+      struct stat info;
+      regular = ::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+                S_ISREG(info.st_mode);
     }
+    if (regular) names->emplace_back(entry->d_name);
   }
   ::closedir(dir);
   return true;
