@@ -112,8 +112,8 @@ FileStatus ChunkFile::ReadWholeFile(const std::string& path, ChunkTag magic) {
   reading_ = true;
   // A file shorter than the magic compares as if padded with zeros.
   uint8_t raw[4] = {};
-  std::memcpy(raw, buffer_.data(), std::min<size_t>(sizeof raw, buffer_.size()));
   read_pos_ = std::min<size_t>(sizeof raw, buffer_.size());
+  std::copy_n(buffer_.begin(), read_pos_, raw);
   return DecodeFixed32(raw) == magic.raw() ? 0 : result::kBadData;
 }
 
