@@ -76,15 +76,18 @@ int32_t CommandEngine::Dispatch(std::u16string_view command, std::u16string_view
   try {
     const std::u16string word = AsciiUpper(command);
     const ParameterMap map = ParseParameters(parameters);
-    std::u16string text;
+    std::u16string& text = answer_;
+    text.clear();
     const bool runs_tool = std::find(std::begin(kToolCommands), std::end(kToolCommands), word) !=
                            std::end(kToolCommands);
     if (runs_tool) {
       if (launcher_) {
-        // A tool window may stay open for minutes: other commands go on.
+        // A tool window may stay open for minutes: other commands go on, and
+        // leave their answers in the buffer meanwhile.
         hold.unlock();
         result = launcher_(word, map);
         hold.lock();
+        text.clear();
       }
     } else {
       result = RunStoreCommand(word, map, &text);

@@ -65,6 +65,9 @@ class CommandEngine {
   std::recursive_mutex lock_;
   const std::u16string caller_name_;
   bool monitor_known_ = false;
+  // The answer of the command running under the lock; kept between commands
+  // so that its memory is allocated once.
+  std::u16string answer_;
 };
 
 }  // namespace zelvo

@@ -219,7 +219,11 @@ size_t DataStore::AppendValues(std::u16string_view key, char16_t separator,
   const EntrySpan* span = Lookup(key);
   if (span == nullptr) return 0;
   size_t count = 0;
-  image_.View(*span).ForEachValue([&](StoredText value) {
+  size_t length = text->size();
+  const EntryView entry = image_.View(*span);
+  entry.ForEachValue([&](StoredText value) { length += value.size() + 1; });
+  text->reserve(length);
+  entry.ForEachValue([&](StoredText value) {
     value.AppendTo(text);
     text->push_back(separator);
     ++count;
@@ -263,9 +267,7 @@ FileStatus DataStore::Commit(DataEntry entry) {
 }
 
 void DataStore::IndexKey(std::u16string_view key) {
-  if (std::any_of(key.begin(), key.end(), [](char16_t c) { return c >= u'a' && c <= u'z'; })) {
-    folded_index_.emplace(AsciiUpper(key), std::u16string(key));
-  }
+  if (HasAsciiLower(key)) folded_index_.emplace(AsciiUpper(key), std::u16string(key));
 }
 
 void DataStore::UnindexKey(std::u16string_view key) {

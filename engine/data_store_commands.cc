@@ -51,7 +51,11 @@ int32_t DeleteData(StoreContext& context, const ParameterMap& parameters, std::u
 int32_t GetData(StoreContext& context, const ParameterMap& parameters, std::u16string* output) {
   const auto key = parameters.find(u"datakey");
   if (key == parameters.end()) return result::kMissingDataKey;
-  const size_t count = context.data_store->AppendValues(AsciiUpper(key->second), u',', output);
+  // Keys are looked up upper-case; most callers give them so already.
+  std::u16string_view wanted = key->second;
+  std::u16string upper;
+  if (HasAsciiLower(wanted)) wanted = upper = AsciiUpper(wanted);
+  const size_t count = context.data_store->AppendValues(wanted, u',', output);
   // The whole trailing run of commas goes, also one that ends the last value.
   while (!output->empty() && output->back() == u',') output->pop_back();
   return count > 0 ? result::kSuccess : result::kItemNotFound;

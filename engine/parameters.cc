@@ -40,7 +40,23 @@ constexpr LanguageRow kLanguageRows[] = {
 };
 static_assert(std::size(kLanguageRows) == 26);
 
+// Bit i is set when an alias starts with the i-th letter of the alphabet.
+constexpr uint32_t kAliasInitials = [] {
+  uint32_t bits = 0;
+  for (const AliasRow& row : kAliasRows) {
+    for (const std::u16string_view& alias : row.aliases) {
+      if (!alias.empty()) bits |= 1u << (AsciiLower(alias[0]) - u'a');
+    }
+  }
+  return bits;
+}();
+
 const AliasRow* FindAliasRow(std::u16string_view key) {
+  // Most keys are no alias, which their first letter mostly tells.
+  const char16_t initial = key.empty() ? u'\0' : AsciiLower(key[0]);
+  if (initial < u'a' || initial > u'z' || (kAliasInitials >> (initial - u'a') & 1) == 0) {
+    return nullptr;
+  }
   for (const AliasRow& row : kAliasRows) {
     for (std::u16string_view alias : row.aliases) {
       if (!alias.empty() && AsciiEqualIgnoreCase(alias, key)) return &row;
@@ -57,7 +73,8 @@ std::u16string TranslateLanguage(std::u16string value) {
 }
 
 void StorePair(ParameterMap* map, std::u16string* key, std::u16string* value) {
-  (*map)[AsciiLower(*key)] = std::move(*value);
+  for (char16_t& c : *key) c = AsciiLower(c);
+  map->insert_or_assign(std::move(*key), std::move(*value));
   key->clear();
   value->clear();
 }
@@ -69,10 +86,19 @@ ParameterMap Scan(std::u16string_view text) {
   std::u16string key;
   std::u16string value;
   ParameterMap map;
+  // A value is mostly one run of the text; runs are appended whole, broken
+  // only where a quote is dropped.
+  constexpr size_t kNoRun = std::u16string_view::npos;
+  size_t run = kNoRun;
+  const auto end_run = [&](size_t end) {
+    if (run != kNoRun) value.append(text.substr(run, end - run));
+    run = kNoRun;
+  };
 
   // The steps run in order on the same character, so a character that ends
   // one phase is looked at again by the next.
-  for (char16_t ch : text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char16_t ch = text[i];
     if (phase == Phase::kBetweenPairs) {
       if (!IsLetter(ch) && ch != u'"') continue;
       phase = Phase::kInKey;
@@ -92,15 +118,18 @@ ParameterMap Scan(std::u16string_view text) {
     }
     if (phase == Phase::kInValue) {
       if (ch == u'"') {
+        end_run(i);
         quoted = !quoted;
       } else if (quoted || ch != u',') {
-        value.push_back(ch);
+        if (run == kNoRun) run = i;
       } else {
+        end_run(i);
         StorePair(&map, &key, &value);
         phase = Phase::kBetweenPairs;
       }
     }
   }
+  end_run(text.size());
   if (!key.empty()) StorePair(&map, &key, &value);
   return map;
 }

@@ -2,8 +2,11 @@
 // can keep its file in memory as it is and still search and answer from it.
 #pragma once
 
+#include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -15,18 +18,39 @@ class StoredText {
 
   size_t size() const { return size_; }
   char16_t operator[](size_t i) const {
+    if constexpr (std::endian::native == std::endian::little) {
+      char16_t unit;
+      std::memcpy(&unit, units_ + 2 * i, sizeof unit);
+      return unit;
+    }
     return static_cast<char16_t>(units_[2 * i] | units_[2 * i + 1] << 8);
   }
 
   // Ordered by code unit, like std::u16string.
-  template <typename Text>
-  int Compare(const Text& other) const {
-    const size_t common = size_ < other.size() ? size_ : other.size();
-    for (size_t i = 0; i < common; ++i) {
-      const char16_t a = (*this)[i], b = other[i];
-      if (a != b) return a < b ? -1 : 1;
+  int Compare(std::u16string_view other) const {
+    if constexpr (std::endian::native == std::endian::little) {
+      // The other text's memory then holds the same bytes as a stored text.
+      return Compare(StoredText(reinterpret_cast<const uint8_t*>(other.data()), other.size()));
     }
-    return size_ == other.size() ? 0 : size_ < other.size() ? -1 : 1;
+    const size_t common = std::min(size_, other.size());
+    for (size_t i = 0; i < common; ++i) {
+      if ((*this)[i] != other[i]) return (*this)[i] < other[i] ? -1 : 1;
+    }
+    return SizeOrder(other.size());
+  }
+
+  int Compare(const StoredText& other) const {
+    const size_t common = std::min(size_, other.size_);
+    size_t i = 0;
+    // Keys often share long beginnings: equal runs are passed over four
+    // units at a time.
+    for (; i + 4 <= common; i += 4) {
+      if (std::memcmp(units_ + 2 * i, other.units_ + 2 * i, 8) != 0) break;
+    }
+    for (; i < common; ++i) {
+      if ((*this)[i] != other[i]) return (*this)[i] < other[i] ? -1 : 1;
+    }
+    return SizeOrder(other.size_);
   }
 
   bool HasUnitZero() const {
@@ -49,6 +73,10 @@ class StoredText {
   }
 
  private:
+  int SizeOrder(size_t other_size) const {
+    return size_ == other_size ? 0 : size_ < other_size ? -1 : 1;
+  }
+
   const uint8_t* units_;
   size_t size_;
 };

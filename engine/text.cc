@@ -64,15 +64,12 @@ bool AsciiEqualIgnoreCase(std::u16string_view a, std::u16string_view b) {
                     [](char16_t x, char16_t y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
-// Parameter strings are mostly ASCII: those units need no table search.
-bool IsLetter(char16_t c) {
-  if (c < 0x80) return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-  return InRanges(LetterRanges(), c);
+bool HasAsciiLower(std::u16string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char16_t c) { return c >= u'a' && c <= u'z'; });
 }
-bool IsDigit(char16_t c) {
-  if (c < 0x80) return c >= u'0' && c <= u'9';
-  return InRanges(DigitRanges(), c);
-}
+
+bool IsLetterBeyondAscii(char16_t c) { return InRanges(LetterRanges(), c); }
+bool IsDigitBeyondAscii(char16_t c) { return InRanges(DigitRanges(), c); }
 
 bool IsWhiteSpace(char16_t c) {
   switch (c) {

@@ -18,9 +18,21 @@ std::u16string AsciiLower(std::u16string_view text);
 // Equal when A to Z and a to z are taken as the same; no other folding.
 bool AsciiEqualIgnoreCase(std::u16string_view a, std::u16string_view b);
 
-// Letters and digits of any script, by code unit.
-bool IsLetter(char16_t c);
-bool IsDigit(char16_t c);
+// Whether the text holds any of a to z.
+bool HasAsciiLower(std::u16string_view text);
+
+// Letters and digits of any script, by code unit. Parameter strings are
+// mostly ASCII: those units need no table search.
+bool IsLetterBeyondAscii(char16_t c);
+bool IsDigitBeyondAscii(char16_t c);
+inline bool IsLetter(char16_t c) {
+  if (c < 0x80) return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+  return IsLetterBeyondAscii(c);
+}
+inline bool IsDigit(char16_t c) {
+  if (c < 0x80) return c >= u'0' && c <= u'9';
+  return IsDigitBeyondAscii(c);
+}
 // The ASCII controls tab to carriage return, blank, and the Unicode spaces.
 bool IsWhiteSpace(char16_t c);
 
