@@ -226,6 +226,8 @@ FileStatus ChunkFile::WriteChunks(std::span<const uint8_t> chunks) {
   if (!writer_ || write_failed_) return status_ = result::kWriteFailed;
   for (std::span<const uint8_t> rest = chunks; !rest.empty();) {
     if (rest.size() < 8 || DecodeFixed32(rest.data() + 4) > rest.size() - 8) {
+      // Nothing of it is written, and the file is not to replace the old one.
+      write_failed_ = true;
       return status_ = result::kWriteFailed;
     }
     rest = rest.subspan(8 + size_t{DecodeFixed32(rest.data() + 4)});

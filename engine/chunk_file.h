@@ -109,7 +109,8 @@ class ChunkFile {
   FileStatus ReadChunk(Chunk* chunk);
   FileStatus WriteChunk(const Chunk& chunk);
   // Writes chunks already laid out as in a file (tag, length, data, and the
-  // next); 19 when a length runs past the end of `chunks`.
+  // next); 19, failing the whole write, when a length runs past the end of
+  // `chunks`.
   FileStatus WriteChunks(std::span<const uint8_t> chunks);
   // Appends the "CKSM" chunk; finishes the digest.
   FileStatus WriteChecksum();

@@ -168,6 +168,37 @@ TEST_F(ChunkFileTest, DigestCoversTheDataStreamNotItsCutting) {
   EXPECT_NE(checksum_of({{"ZDT2", "hij"}, {"ZDT2", "abcdefg"}}), one);
 }
 
+// Chunks handed over already laid out give the file that writing them one by
+// one gives, whether they fit the write buffer or not; a layout whose length
+// runs past its end fails the write and leaves the old file.
+TEST_F(ChunkFileTest, LaidOutChunksWriteLikeSingleChunks) {
+  const std::string big(100000, 'n');
+  const std::string layouts[] = {
+      "ZDT2" + Fixed32(3) + "abc" + "XXXX" + Fixed32(0),
+      "ZDT2" + Fixed32(2) + "ab" + "ZDT2" + Fixed32(100000) + big,
+  };
+  const std::string files[] = {
+      FileBytes("ZDF2").Chunk("ZDT2", "abc").Chunk("XXXX", "").Checksum().bytes(),
+      FileBytes("ZDF2").Chunk("ZDT2", "ab").Chunk("ZDT2", big).Checksum().bytes(),
+  };
+  const auto write = [&](const std::string& layout) {
+    ChunkFile file(&platform_);
+    EXPECT_EQ(file.Open(PathOf("f"), kMagic, FileMode::kWrite), 0);
+    const FileStatus status =
+        file.WriteChunks({reinterpret_cast<const uint8_t*>(layout.data()), layout.size()});
+    file.WriteChecksum();
+    file.Close();
+    return status;
+  };
+  for (size_t i = 0; i < std::size(layouts); ++i) {
+    EXPECT_EQ(write(layouts[i]), 0);
+    EXPECT_EQ(ReadFileBytes(PathOf("f")), files[i]) << i;
+  }
+  EXPECT_EQ(write("ZDT2" + Fixed32(10) + "abc"), result::kWriteFailed);
+  EXPECT_EQ(ReadFileBytes(PathOf("f")), files[1]);
+  EXPECT_EQ(FolderNames(), std::vector<std::string>{"f"});
+}
+
 TEST_F(ChunkFileTest, WrongModeIsRefused) {
   ChunkFile writer(&platform_);
   ASSERT_EQ(writer.Open(PathOf("f"), kMagic, FileMode::kWrite), 0);

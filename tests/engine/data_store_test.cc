@@ -167,6 +167,80 @@ TEST_F(DataStoreTest, FileEntriesAsWritten) {
   EXPECT_EQ(ReadFileBytes(DataFile()).find(StringField(u"NONE")), std::string::npos);
 }
 
+// Changes to a store read from a file go into its bytes where their entries
+// lie: entries that grow, vanish or arrive move every later one.
+TEST_F(DataStoreTest, ChangesFitIntoTheFileRead) {
+  LayOut(FileBytes("ZDF2")
+             .Chunk("ZDT2", EntryData(u"A", {u"1"}))
+             .Chunk("ZDT2", EntryData(u"M", {u"1"}))
+             .Chunk("ZDT2", EntryData(u"Z", {u"1"}))
+             .Checksum()
+             .bytes());
+  Add(u"M", u"2");
+  Run(u"DELDATA", u"datakey=A,datastring=1");
+  Add(u"B", u"x");
+  Add(u"ZZ", u"end");
+  const std::string expected = FileBytes("ZDF2")
+                                   .Chunk("ZDT2", EntryData(u"B", {u"x"}))
+                                   .Chunk("ZDT2", EntryData(u"M", {u"1", u"2"}))
+                                   .Chunk("ZDT2", EntryData(u"Z", {u"1"}))
+                                   .Chunk("ZDT2", EntryData(u"ZZ", {u"end"}))
+                                   .Checksum()
+                                   .bytes();
+  EXPECT_EQ(ReadFileBytes(DataFile()), expected);
+  for (bool reloaded : {false, true}) {
+    if (reloaded) engine_.reset();
+    EXPECT_EQ(Get(u"a"), (CommandResult{32, u""})) << reloaded;
+    EXPECT_EQ(Get(u"m"), (CommandResult{0, u"1,2"})) << reloaded;
+    EXPECT_EQ(Get(u"z"), (CommandResult{0, u"1"})) << reloaded;
+    EXPECT_EQ(Get(u"zz"), (CommandResult{0, u"end"})) << reloaded;
+  }
+}
+
+// Layouts other writers may leave read as their texts say, and the next save
+// writes them as this store does.
+TEST_F(DataStoreTest, OtherLayoutsReadAsTheirTextsSay) {
+  const std::string value_v = Fixed32(1) + StringField(u"v");
+  const struct {
+    const char* name;
+    std::string file;
+    std::string written;  // the entry chunk after a save
+  } cases[] = {
+      {"OddKeyLength",
+       FileBytes("ZDF2")
+           .Chunk("ZDT2", Fixed32(3) + std::string("K\0x", 3) + value_v)
+           .Checksum()
+           .bytes(),
+       EntryData(u"K", {u"v"})},
+      {"UnitZeroInValue",
+       FileBytes("ZDF2")
+           .Chunk("ZDT2",
+                  StringField(u"K") + Fixed32(1) + Fixed32(6) + std::string("v\0\0\0b\0", 6))
+           .Checksum()
+           .bytes(),
+       EntryData(u"K", {u"v"})},
+      {"BytesBehindTheValues",
+       FileBytes("ZDF2").Chunk("ZDT2", StringField(u"K") + value_v + "zz").Checksum().bytes(),
+       EntryData(u"K", {u"v"})},
+      {"EntryAfterAChecksumChunk",
+       FileBytes("ZDF2")
+           .Chunk("CKSM", std::string(16, 'c'))
+           .Chunk("ZDT2", EntryData(u"K", {u"v"}))
+           .Checksum()
+           .bytes(),
+       EntryData(u"K", {u"v"})},
+  };
+  for (const auto& layout : cases) {
+    LayOut(layout.file);
+    engine_.reset();
+    EXPECT_EQ(Get(u"k"), (CommandResult{0, u"v"})) << layout.name;
+    Run(u"DELDATA", u"datakey=none,datastring=x");
+    EXPECT_EQ(ReadFileBytes(DataFile()),
+              FileBytes("ZDF2").Chunk("ZDT2", layout.written).Checksum().bytes())
+        << layout.name;
+  }
+}
+
 TEST_F(DataStoreTest, DamagedFilesLoadEmpty) {
   const std::string good =
       FileBytes("ZDF2").Chunk("ZDT2", EntryData(u"K", {u"v"})).Checksum().bytes();
