@@ -1,10 +1,12 @@
 // A platform for fuzzing: every file opened for reading holds the fuzzer's
-// input, writing goes nowhere, and there is no data folder (stores use bare
-// names), so one input runs in microseconds without touching the disk.
+// input, the last file written is kept in memory, and there is no data folder
+// (stores use bare names), so one input runs in microseconds without touching
+// the disk.
 #pragma once
 
 #include <cstring>
 #include <span>
+#include <vector>
 
 #include "engine/platform/platform.h"
 
@@ -28,19 +30,34 @@ class MemoryReadableFile final : public ReadableFile {
   FileStamp stamp_;
 };
 
+class MemoryWritableFile final : public WritableFile {
+ public:
+  explicit MemoryWritableFile(std::vector<uint8_t>* bytes) : bytes_(bytes) { bytes_->clear(); }
+  bool Append(const uint8_t* data, size_t n) override {
+    bytes_->insert(bytes_->end(), data, data + n);
+    return true;
+  }
+  bool Sync() override { return true; }
+  bool Close() override { return true; }
+
+ private:
+  std::vector<uint8_t>* bytes_;
+};
+
 class MemoryPlatform final : public Platform {
  public:
   std::span<const uint8_t> input;
+  std::vector<uint8_t> written;
 
   char PathSeparator() const override { return '/'; }
   std::unique_ptr<ReadableFile> OpenForReading(const std::string&) override {
     return std::make_unique<MemoryReadableFile>(input);
   }
   std::unique_ptr<WritableFile> CreateUniqueFile(const std::string&, std::string*) override {
-    return nullptr;
+    return std::make_unique<MemoryWritableFile>(&written);
   }
-  bool RenameFile(const std::string&, const std::string&) override { return false; }
-  bool SyncFolder(const std::string&) override { return false; }
+  bool RenameFile(const std::string&, const std::string&) override { return true; }
+  bool SyncFolder(const std::string&) override { return true; }
   bool DeleteFile(const std::string&) override { return false; }
   bool PathExists(const std::string&) override { return false; }
   bool CreateFolder(const std::string&) override { return false; }
