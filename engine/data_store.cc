@@ -219,11 +219,7 @@ size_t DataStore::AppendValues(std::u16string_view key, char16_t separator,
   const EntrySpan* span = Lookup(key);
   if (span == nullptr) return 0;
   size_t count = 0;
-  size_t length = text->size();
-  const EntryView entry = image_.View(*span);
-  entry.ForEachValue([&](StoredText value) { length += value.size() + 1; });
-  text->reserve(length);
-  entry.ForEachValue([&](StoredText value) {
+  image_.View(*span).ForEachValue([&](StoredText value) {
     value.AppendTo(text);
     text->push_back(separator);
     ++count;

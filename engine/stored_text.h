@@ -63,6 +63,10 @@ class StoredText {
   void AppendTo(std::u16string* text) const {
     const size_t start = text->size();
     text->resize(start + size_);
+    if constexpr (std::endian::native == std::endian::little) {
+      if (size_ > 0) std::memcpy(text->data() + start, units_, 2 * size_);
+      return;
+    }
     for (size_t i = 0; i < size_; ++i) (*text)[start + i] = (*this)[i];
   }
 
