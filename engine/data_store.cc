@@ -228,11 +228,14 @@ size_t DataStore::AppendValues(std::u16string_view key, char16_t separator,
 }
 
 FileStatus DataStore::Commit(DataEntry entry) {
-  auto it = std::lower_bound(image_.entries.begin(), image_.entries.end(), entry.key(),
-                             [this](const EntrySpan& held, std::u16string_view wanted) {
-                               return image_.View(held).key().Compare(wanted) < 0;
-                             });
-  const bool held = it != image_.entries.end() && image_.View(*it).key().Compare(entry.key()) == 0;
+  const size_t index = static_cast<size_t>(
+      std::lower_bound(image_.entries.begin(), image_.entries.end(), entry.key(),
+                       [this](const EntrySpan& held, std::u16string_view wanted) {
+                         return image_.View(held).key().Compare(wanted) < 0;
+                       }) -
+      image_.entries.begin());
+  const bool held = index < image_.entries.size() &&
+                    image_.View(image_.entries[index]).key().Compare(entry.key()) == 0;
   std::vector<uint8_t> chunk;
   EntrySpan span;
   if (entry.ValueCount() > 0 && !AppendEntryChunk(entry.key(), entry.TakeValues(), &chunk, &span)) {
@@ -241,20 +244,26 @@ FileStatus DataStore::Commit(DataEntry entry) {
   if (!held && chunk.empty()) return Save();
 
   // The chunk goes where the old one was, or where its key belongs.
-  const size_t at = it != image_.entries.end() ? it->offset : image_.end;
-  const size_t old_size = held ? 8 + size_t{it->length} : 0;
+  const size_t at = index < image_.entries.size() ? image_.entries[index].offset : image_.end;
+  const size_t old_size = held ? 8 + size_t{image_.entries[index].length} : 0;
+  // Whatever allocates comes first, so that memory running out leaves the
+  // store as it was; what follows cannot fail.
+  image_.entries.reserve(image_.entries.size() + 1);
+  if (chunk.size() > old_size) image_.bytes.reserve(image_.bytes.size() + chunk.size() - old_size);
+  if (!held) IndexKey(entry.key());
+  if (held && chunk.empty()) UnindexKey(entry.key());
+
   Splice(&image_.bytes, at, old_size, chunk);
   const std::ptrdiff_t shift =
       static_cast<std::ptrdiff_t>(chunk.size()) - static_cast<std::ptrdiff_t>(old_size);
   image_.end += static_cast<size_t>(shift);
+  auto it = image_.entries.begin() + static_cast<std::ptrdiff_t>(index);
   if (held && !chunk.empty()) {
     it->length = span.length;
     ++it;
   } else if (held) {
-    UnindexKey(entry.key());
     it = image_.entries.erase(it);
   } else {
-    IndexKey(entry.key());
     span.offset = at;
     it = image_.entries.insert(it, span) + 1;
   }
