@@ -80,16 +80,16 @@ FileStatus DataStore::ReadFile(Image* image, FileStamp* stamp) {
         EntrySpan span;
         span.offset = kMagicSize + static_cast<size_t>(data.data() - first_data);
         span.length = chunk.length();
-        image->entries.push_back(span);
         canonical = canonical && !after_checksum && IsCanonicalEntry(data, &span.key_units);
         if (canonical) {
           const StoredText key_text(data.data() + 4, span.key_units);
-          canonical = image->entries.size() == 1 || previous_key.Compare(key_text) < 0;
+          canonical = image->entries.empty() || previous_key.Compare(key_text) < 0;
           previous_key = key_text;
-          image->entries.back().key_units = span.key_units;
-          return true;
         }
-        return DecodeEntry(data, &key, &values);
+        image->entries.push_back(span);
+        // Other chunks are decoded here only to find damage; Normalize reads
+        // them.
+        return canonical || DecodeEntry(data, &key, &values);
       },
       stamp, &image->bytes);
   if (status != 0) {
