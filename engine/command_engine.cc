@@ -1,7 +1,10 @@
 #include "engine/command_engine.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstring>
+#include <memory_resource>
 
 #include "engine/result_code.h"
 #include "engine/store_commands.h"
@@ -75,7 +78,10 @@ int32_t CommandEngine::Dispatch(std::u16string_view command, std::u16string_view
   std::unique_lock<std::recursive_mutex> hold(lock_);
   try {
     const std::u16string word = AsciiUpper(command);
-    const ParameterMap map = ParseParameters(parameters);
+    // A command's parameters live on its stack unless they are long.
+    std::array<std::byte, 2048> memory;
+    std::pmr::monotonic_buffer_resource arena(memory.data(), memory.size());
+    const ParameterMap map = ParseParameters(parameters, &arena);
     std::u16string& text = answer_;
     text.clear();
     const bool runs_tool = std::find(std::begin(kToolCommands), std::end(kToolCommands), word) !=

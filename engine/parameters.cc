@@ -65,27 +65,27 @@ const AliasRow* FindAliasRow(std::u16string_view key) {
   return nullptr;
 }
 
-std::u16string TranslateLanguage(std::u16string value) {
+std::pmr::u16string TranslateLanguage(std::pmr::u16string value) {
   for (const LanguageRow& row : kLanguageRows) {
     if (AsciiEqualIgnoreCase(value, row.code)) value = row.language;
   }
   return value;
 }
 
-void StorePair(ParameterMap* map, std::u16string* key, std::u16string* value) {
+void StorePair(ParameterMap* map, std::pmr::u16string* key, std::pmr::u16string* value) {
   for (char16_t& c : *key) c = AsciiLower(c);
   map->insert_or_assign(std::move(*key), std::move(*value));
   key->clear();
   value->clear();
 }
 
-ParameterMap Scan(std::u16string_view text) {
+ParameterMap Scan(std::u16string_view text, std::pmr::memory_resource* memory) {
   enum class Phase { kBetweenPairs, kInKey, kAfterEquals, kInValue };
   Phase phase = Phase::kBetweenPairs;
   bool quoted = false;
-  std::u16string key;
-  std::u16string value;
-  ParameterMap map;
+  std::pmr::u16string key(memory);
+  std::pmr::u16string value(memory);
+  ParameterMap map(memory);
   // A value is mostly one run of the text; runs are appended whole, broken
   // only where a quote is dropped.
   constexpr size_t kNoRun = std::u16string_view::npos;
@@ -144,22 +144,24 @@ void Normalise(ParameterMap* map) {
       ++it;
       continue;
     }
-    std::u16string value = row->translate_language ? TranslateLanguage(it->second) : it->second;
+    std::pmr::u16string value =
+        row->translate_language ? TranslateLanguage(it->second) : it->second;
     if (AsciiEqualIgnoreCase(it->first, row->canonical)) {
       it->second = std::move(value);
       ++it;
       continue;
     }
     map->erase(it);
-    (*map)[std::u16string(row->canonical)] = std::move(value);
+    map->insert_or_assign(std::pmr::u16string(row->canonical, map->get_allocator()),
+                          std::move(value));
     it = map->begin();
   }
 }
 
 }  // namespace
 
-ParameterMap ParseParameters(std::u16string_view text) {
-  ParameterMap map = Scan(text);
+ParameterMap ParseParameters(std::u16string_view text, std::pmr::memory_resource* memory) {
+  ParameterMap map = Scan(text, memory);
   Normalise(&map);
   return map;
 }

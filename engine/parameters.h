@@ -5,19 +5,23 @@
 
 #include <cstdint>
 #include <map>
+#include <memory_resource>
 #include <string>
 #include <string_view>
 
 namespace zelvo {
 
 // Lower-case parameter name to value, ordered by UTF-16 code unit, with alias
-// names folded onto their canonical names.
-using ParameterMap = std::map<std::u16string, std::u16string, std::less<>>;
+// names folded onto their canonical names. Its memory comes from a resource,
+// so that a command can keep the map of its parameters on its stack.
+using ParameterMap = std::pmr::map<std::pmr::u16string, std::pmr::u16string, std::less<>>;
 
 // Parses any text; never fails. Characters that do not fit the grammar are
 // skipped or dropped, keys are lower-cased (ASCII letters), aliases are mapped
-// onto canonical names and language codes translated.
-ParameterMap ParseParameters(std::u16string_view text);
+// onto canonical names and language codes translated. The map and its texts
+// take their memory from `memory`, which must outlive it.
+ParameterMap ParseParameters(std::u16string_view text,
+                             std::pmr::memory_resource* memory = std::pmr::get_default_resource());
 
 // Stores the value of `key` (looked up exactly) in `*value` and returns true,
 // or returns false and leaves `*value` alone.
