@@ -132,15 +132,16 @@ FileStatus DataStore::Load() {
   if (status != 0) {
     image_ = Image();
     known_stamp_.reset();
-  } else if (image_.entries.empty()) {
-    // Memory now equals the file. After a merge it does not, so the next
-    // change must still catch up with the file.
+  } else if (HoldsNoKeyBeyond(read)) {
+    // The file's entries win, so memory now equals the file. After a merge
+    // it does not, and the next change must still catch up with the file.
     image_ = std::move(read);
     known_stamp_ = stamp;
   } else {
     // A merge of two sorted lists in which the file's entries win.
     Image merged;
     merged.bytes.reserve(read.end - read.begin + image_.end - image_.begin);
+    merged.entries.reserve(read.entries.size() + image_.entries.size());
     auto held = image_.entries.begin();
     for (const EntrySpan& entry : read.entries) {
       const StoredText key = read.View(entry).key();
@@ -155,6 +156,16 @@ FileStatus DataStore::Load() {
   }
   RebuildFoldedIndex();
   return status;
+}
+
+bool DataStore::HoldsNoKeyBeyond(const Image& file) const {
+  auto in_file = file.entries.begin();
+  for (const EntrySpan& held : image_.entries) {
+    const StoredText key = image_.View(held).key();
+    while (in_file != file.entries.end() && file.View(*in_file).key().Compare(key) < 0) ++in_file;
+    if (in_file == file.entries.end() || file.View(*in_file).key().Compare(key) != 0) return false;
+  }
+  return true;
 }
 
 void DataStore::CatchUp() {

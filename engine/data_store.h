@@ -95,6 +95,8 @@ class DataStore {
   // laid out: every entry chunk decoded, in key order, the later of two with
   // one key kept.
   static void Normalize(Image* image);
+  // Whether every key held is also in `file`.
+  bool HoldsNoKeyBeyond(const Image& file) const;
   const EntrySpan* Lookup(std::u16string_view key) const;
   const EntrySpan* FindExact(std::u16string_view key) const;
   void RebuildFoldedIndex();

@@ -275,6 +275,10 @@ TEST_F(DataStoreTest, RebuildMergesFromTheFile) {
   EXPECT_EQ(Run(u"REBUILD"), (CommandResult{0, u""}));
   EXPECT_EQ(Get(u"added"), (CommandResult{0, u"2"}));
   EXPECT_EQ(Get(u"gone"), (CommandResult{0, u"1"}));  // a merge does not drop entries
+  // Memory holds no key the file lacks: every entry comes from the file.
+  Run(*other, u"ADDDATA", u"datakey=gone,datastring=9");
+  EXPECT_EQ(Run(u"REBUILD"), (CommandResult{0, u""}));
+  EXPECT_EQ(Get(u"gone"), (CommandResult{0, u"9"}));
 
   std::string damaged = ReadFileBytes(DataFile());
   damaged[damaged.size() - 1] ^= 1;
