@@ -12,6 +12,7 @@ if(regressions)
   endif()
 endif()
 execute_process(COMMAND ${FUZZER} -max_total_time=${SECONDS} -timeout=10 -rss_limit_mb=1024
+                        -artifact_prefix=${WORK}/
                         -print_final_stats=1 ${WORK} ${SEEDS}
                 RESULT_VARIABLE status)
 if(NOT status EQUAL 0)

@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
+# What git sees before the tests; they may add nothing to it.
+tree_before=$(git status --porcelain --untracked-files=all 2>/dev/null || true)
 
 scripts/build.sh plain
 (cd build && ctest --output-on-failure -j "$(nproc)" --timeout 600)
@@ -16,3 +18,10 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 scripts/build.sh fuzz
 (cd build-fuzz && ctest --output-on-failure -j "$(nproc)" --timeout 300)
+
+tree_after=$(git status --porcelain --untracked-files=all 2>/dev/null || true)
+if [ "$tree_after" != "$tree_before" ]; then
+  echo "The tests changed the source tree:" >&2
+  diff <(echo "$tree_before") <(echo "$tree_after") >&2 || true
+  exit 1
+fi

@@ -10,6 +10,7 @@
 #include <set>
 
 #include "engine/text.h"
+#include "tests/support/own_folder.h"
 #include "tests/support/temp_folder.h"
 #include "zelvo.h"
 
@@ -153,5 +154,5 @@ int main(int argc, char** argv) {
   }
   zelvo::wide_entry = reinterpret_cast<zelvo::WideEntry>(::dlsym(library, "ZelvoCommandW"));
   zelvo::ansi_entry = reinterpret_cast<zelvo::AnsiEntry>(::dlsym(library, "ZelvoCommandA"));
-  return RUN_ALL_TESTS();
+  return zelvo::testing::RunTestsInOwnFolder();
 }

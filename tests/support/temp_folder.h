@@ -13,13 +13,14 @@ class TempFolder {
     const char* base = std::getenv("TMPDIR");
     std::string pattern =
         std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/zelvo-test-XXXXXX";
-    path_ = ::mkdtemp(pattern.data());
+    // Empty when no folder could be made.
+    if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
   }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
   ~TempFolder() {
     std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
   }
 
   const std::string& path() const { return path_; }

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "engine/text.h"
+#include "tests/support/own_folder.h"
 #include "tool/country_names.h"
 #include "tool/form_fields.h"
 #include "tool/info_report.h"
@@ -224,5 +225,5 @@ TEST(TranslationTest, GermanReplacesMessagesAndCountryNames) {
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  return zelvo::testing::RunTestsInOwnFolder();
 }
