@@ -61,6 +61,8 @@ ChunkFile::~ChunkFile() { Close(); }
 FileStatus ChunkFile::Open(const std::string& path, ChunkTag magic, FileMode mode) {
   Close();
   mode_ = mode;
+  unreadable_ = false;
+  replaced_ = false;
   status_ = result::kCryptoUnavailable;
   hash_ = platform_->NewMd5();
   if (!hash_ || !hash_->Update(Bytes(kChecksumSaltFirstPiece), kChecksumSaltFirstPiece.size()) ||
@@ -89,9 +91,15 @@ FileStatus ChunkFile::Open(const std::string& path, ChunkTag magic, FileMode mod
 }
 
 FileStatus ChunkFile::ReadWholeFile(const std::string& path, ChunkTag magic) {
-  std::unique_ptr<ReadableFile> reader = platform_->OpenForReading(path);
-  if (!reader) return result::kOpenFailed;
+  FileError error = FileError::kNone;
+  std::unique_ptr<ReadableFile> reader = platform_->OpenForReading(path, &error);
+  if (!reader) {
+    unreadable_ = error == FileError::kUnavailable;
+    return result::kOpenFailed;
+  }
   reader_stamp_ = reader->Stamp();
+  // From here on nothing that fails says anything of the file's content.
+  unreadable_ = true;
   try {
     buffer_.resize(static_cast<size_t>(reader_stamp_.size));
   } catch (const std::bad_alloc&) {
@@ -109,6 +117,7 @@ FileStatus ChunkFile::ReadWholeFile(const std::string& path, ChunkTag magic) {
     filled += got;
   }
   buffer_.resize(filled);
+  unreadable_ = false;
   reading_ = true;
   // A file shorter than the magic compares as if padded with zeros.
   uint8_t raw[4] = {};
@@ -275,6 +284,7 @@ FileStatus ChunkFile::CommitWrite() {
   ok = writer_->Close() && ok;
   writer_.reset();
   if (ok && platform_->RenameFile(temporary_path_, target_path_)) {
+    replaced_ = true;
     const size_t slash = target_path_.rfind(platform_->PathSeparator());
     const std::string folder = slash == std::string::npos ? "." : target_path_.substr(0, slash + 1);
     // The new file is in place; a failed folder flush is reported, but the

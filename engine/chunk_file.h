@@ -120,6 +120,16 @@ class ChunkFile {
   // The result of the last Open, ReadChunk or WriteChunk.
   FileStatus Status() const { return status_; }
 
+  // Whether the last Open for reading failed, or the file could not be read
+  // whole, for a reason other than what the file holds: access refused, an
+  // I/O error, memory. A missing file, or one that is no regular file, is not
+  // unreadable.
+  bool unreadable() const { return unreadable_; }
+
+  // Whether Close put the file written in place of the old one (also when
+  // making the folder's entry durable then failed).
+  bool replaced() const { return replaced_; }
+
   // The stamp of the file open for reading, as of opening.
   const FileStamp& stamp() const { return reader_stamp_; }
 
@@ -162,6 +172,9 @@ class ChunkFile {
   // Reading: the whole file. Writing: what is not yet handed to the system,
   // whole chunks, after the magic until the first flush.
   std::vector<uint8_t> buffer_;
+
+  bool unreadable_ = false;
+  bool replaced_ = false;
 
   // Reading.
   bool reading_ = false;

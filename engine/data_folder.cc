@@ -24,17 +24,16 @@ const std::string& DataFolder::Path() {
 
   const char separator = platform_->PathSeparator();
   const std::string company = base + separator + kCompanyFolderName;
-  bool company_created = false;
   if (!platform_->PathExists(company)) {
     platform_->CreateFolder(company);
     platform_->GrantEveryoneAccess(company);
-    company_created = true;
   }
   const std::string product = company + separator + kProductFolderName;
   if (!platform_->PathExists(product)) {
     platform_->CreateFolder(product);
-    // A new company folder hands its inheritable entry down already.
-    if (!company_created) platform_->GrantEveryoneAccess(product);
+    // A new company folder hands its inheritable entry down, but only where
+    // the file system keeps access lists: the folder is opened explicitly.
+    platform_->GrantEveryoneAccess(product);
   }
   // Creation failures are not reported here: they show as open failures when
   // a store file is used.

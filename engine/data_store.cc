@@ -52,7 +52,7 @@ void DataStore::Image::AppendFrom(const Image& from, const EntrySpan& span) {
 DataStore::DataStore(Platform* platform, DataFolder* folder)
     : platform_(platform), folder_(folder) {}
 
-FileStatus DataStore::ReadFile(Image* image, FileStamp* stamp) {
+FileStatus DataStore::ReadFile(Image* image, FileStamp* stamp, bool* unreadable) {
   *image = Image();
   // Every saver writes entry chunks only, each exactly so and in key order,
   // then the checksum; any other file is rebuilt once read.
@@ -91,7 +91,7 @@ FileStatus DataStore::ReadFile(Image* image, FileStamp* stamp) {
         // them.
         return canonical || DecodeEntry(data, &key, &values);
       },
-      stamp, &image->bytes);
+      unreadable, stamp, &image->bytes);
   if (status != 0) {
     *image = Image();
     return status;
@@ -128,7 +128,14 @@ void DataStore::Normalize(Image* image) {
 FileStatus DataStore::Load() {
   Image read;
   FileStamp stamp;
-  const FileStatus status = ReadFile(&read, &stamp);
+  bool unreadable = false;
+  const FileStatus status = ReadFile(&read, &stamp, &unreadable);
+  if (unreadable) {
+    // Nothing is known of the file: what memory holds stays.
+    unreadable_ = status;
+    return status;
+  }
+  unreadable_ = 0;
   if (status != 0) {
     image_ = Image();
     known_stamp_.reset();
@@ -168,30 +175,50 @@ bool DataStore::HoldsNoKeyBeyond(const Image& file) const {
   return true;
 }
 
-void DataStore::CatchUp() {
+FileStatus DataStore::CatchUp() {
   FileStamp current;
-  if (!platform_->GetFileStamp(FilePath(), &current)) return;
-  if (known_stamp_ && *known_stamp_ == current) return;
+  const FileError error = platform_->GetFileStamp(FilePath(), &current);
+  if (error == FileError::kUnavailable) return unreadable_ = result::kOpenFailed;
+  if (error != FileError::kNone) {
+    // No file: memory goes on.
+    unreadable_ = 0;
+    return 0;
+  }
+  if (unreadable_ == 0 && known_stamp_ && *known_stamp_ == current) return 0;
   Image read;
   FileStamp stamp;
-  if (ReadFile(&read, &stamp) != 0) return;
+  bool unreadable = false;
+  const FileStatus status = ReadFile(&read, &stamp, &unreadable);
+  unreadable_ = unreadable ? status : 0;
+  // A damaged file changes nothing either: the change goes on from memory.
+  if (status != 0) return unreadable_;
   image_ = std::move(read);
   known_stamp_ = stamp;
   RebuildFoldedIndex();
+  return 0;
 }
 
-FileStatus DataStore::Save() {
+FileStatus DataStore::WriteFile(std::initializer_list<std::span<const uint8_t>> pieces,
+                                bool* replaced) {
+  *replaced = false;
   ChunkFile file(platform_);
   FileStatus status = file.Open(FilePath(), kDataStoreMagic, FileMode::kWrite);
   if (status != 0) return status;
   // A failed write shows in the checksum write that follows.
-  file.WriteChunks(std::span(image_.bytes).subspan(image_.begin, image_.end - image_.begin));
+  for (const std::span<const uint8_t> piece : pieces) file.WriteChunks(piece);
   status = FinishStoreFile(&file);
-  if (status == 0) {
+  *replaced = file.replaced();
+  if (*replaced) {
     FileStamp stamp;
-    if (platform_->GetFileStamp(FilePath(), &stamp)) known_stamp_ = stamp;
+    if (platform_->GetFileStamp(FilePath(), &stamp) == FileError::kNone) known_stamp_ = stamp;
   }
   return status;
+}
+
+FileStatus DataStore::Save() {
+  bool replaced = false;
+  return WriteFile({std::span(image_.bytes).subspan(image_.begin, image_.end - image_.begin)},
+                   &replaced);
 }
 
 const EntrySpan* DataStore::FindExact(std::u16string_view key) const {
@@ -258,12 +285,26 @@ FileStatus DataStore::Commit(DataEntry entry) {
   const size_t at = index < image_.entries.size() ? image_.entries[index].offset : image_.end;
   const size_t old_size = held ? 8 + size_t{image_.entries[index].length} : 0;
   // Whatever allocates comes first, so that memory running out leaves the
-  // store as it was; what follows cannot fail.
+  // store as it was; what follows the save cannot fail.
   image_.entries.reserve(image_.entries.size() + 1);
   if (chunk.size() > old_size) image_.bytes.reserve(image_.bytes.size() + chunk.size() - old_size);
-  if (!held) IndexKey(entry.key());
-  if (held && chunk.empty()) UnindexKey(entry.key());
+  FoldedIndex new_key;
+  if (!held) IndexKey(entry.key(), &new_key);
+  auto old_key = folded_index_.end();
+  if (held && chunk.empty()) {
+    old_key = folded_index_.find(std::make_pair(AsciiUpper(entry.key()), entry.key()));
+  }
 
+  // The file first: memory takes the change only once the file holds it.
+  const std::span<const uint8_t> bytes(image_.bytes);
+  bool replaced = false;
+  const FileStatus status = WriteFile({bytes.subspan(image_.begin, at - image_.begin), chunk,
+                                       bytes.subspan(at + old_size, image_.end - at - old_size)},
+                                      &replaced);
+  if (!replaced) return status;
+
+  folded_index_.merge(new_key);
+  if (old_key != folded_index_.end()) folded_index_.erase(old_key);
   Splice(&image_.bytes, at, old_size, chunk);
   const std::ptrdiff_t shift =
       static_cast<std::ptrdiff_t>(chunk.size()) - static_cast<std::ptrdiff_t>(old_size);
@@ -279,15 +320,11 @@ FileStatus DataStore::Commit(DataEntry entry) {
     it = image_.entries.insert(it, span) + 1;
   }
   for (; it != image_.entries.end(); ++it) it->offset += static_cast<size_t>(shift);
-  return Save();
+  return status;
 }
 
-void DataStore::IndexKey(std::u16string_view key) {
-  if (HasAsciiLower(key)) folded_index_.emplace(AsciiUpper(key), std::u16string(key));
-}
-
-void DataStore::UnindexKey(std::u16string_view key) {
-  folded_index_.erase(std::make_pair(AsciiUpper(key), std::u16string(key)));
+void DataStore::IndexKey(std::u16string_view key, FoldedIndex* index) {
+  if (HasAsciiLower(key)) index->emplace(AsciiUpper(key), std::u16string(key));
 }
 
 void DataStore::RebuildFoldedIndex() {
@@ -301,7 +338,7 @@ void DataStore::RebuildFoldedIndex() {
     if (!lower) continue;
     key.clear();
     stored.AppendTo(&key);
-    IndexKey(key);
+    IndexKey(key, &folded_index_);
   }
 }
 

@@ -3,6 +3,7 @@
 // Keys and values are ordered by UTF-16 code unit.
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <set>
 #include <string>
@@ -47,7 +48,10 @@ class DataStore {
   DataStore& operator=(const DataStore&) = delete;
 
   // Reads the file and merges it into memory: each entry read replaces the
-  // one held under its key, the others stay. On failure the store is emptied.
+  // one held under its key, the others stay. When the file is missing or
+  // damaged the store is emptied; when it is there but cannot be read (see
+  // ChunkFile::unreadable) memory stays as it is and the store counts as
+  // unreadable until a read succeeds.
   FileStatus Load();
 
   // Rewrites the file from memory.
@@ -63,13 +67,21 @@ class DataStore {
   size_t AppendValues(std::u16string_view key, char16_t separator, std::u16string* text) const;
 
   // Puts the entry back under its key, or removes it when it has no values,
-  // then saves.
+  // in the file and then in memory: when the file cannot be replaced, memory
+  // stays as it was and the status of the save is returned.
   FileStatus Commit(DataEntry entry);
 
   // Before a change, under the data folder's lock: when the file was changed
   // by another process since this one last read or wrote it, its content
-  // becomes what memory holds. A missing or damaged file changes nothing.
-  void CatchUp();
+  // becomes what memory holds. A missing or damaged file changes nothing. A
+  // file that is there but cannot be read gives its status (20 or 21), and
+  // no change may then be made.
+  FileStatus CatchUp();
+
+  // 0 while memory answers for the file. While the store is unreadable, first
+  // reads the file again as CatchUp does, and gives its status while it
+  // still cannot be read.
+  FileStatus CheckReadable() { return unreadable_ == 0 ? 0 : CatchUp(); }
 
   size_t EntryCount() const { return image_.entries.size(); }
 
@@ -90,7 +102,11 @@ class DataStore {
   };
 
   std::string FilePath() const { return folder_->FilePath(kDataStoreFileName); }
-  FileStatus ReadFile(Image* image, FileStamp* stamp);
+  // Reads the file into `*image`; `*unreadable` as ReadStoreFile gives it.
+  FileStatus ReadFile(Image* image, FileStamp* stamp, bool* unreadable);
+  // Writes a file of `pieces` (whole entry chunks, laid out as in the file);
+  // `*replaced` tells whether it took the old file's place.
+  FileStatus WriteFile(std::initializer_list<std::span<const uint8_t>> pieces, bool* replaced);
   // Rebuilds `*image` from its own bytes, read from a file that other writers
   // laid out: every entry chunk decoded, in key order, the later of two with
   // one key kept.
@@ -99,19 +115,23 @@ class DataStore {
   bool HoldsNoKeyBeyond(const Image& file) const;
   const EntrySpan* Lookup(std::u16string_view key) const;
   const EntrySpan* FindExact(std::u16string_view key) const;
+  // (key with a to z upper-cased, key) for every key that holds a to z.
+  using FoldedIndex = std::set<std::pair<std::u16string, std::u16string>, std::less<>>;
   void RebuildFoldedIndex();
-  void IndexKey(std::u16string_view key);
-  void UnindexKey(std::u16string_view key);
+  // Adds `key` to `*index` when it holds a to z.
+  static void IndexKey(std::u16string_view key, FoldedIndex* index);
 
   Platform* const platform_;
   DataFolder* const folder_;
   Image image_;
-  // (key with a to z upper-cased, key) for every key that holds a to z, for
-  // the case-blind step of Find. Keys made by commands are upper-case and
-  // need no entry.
-  std::set<std::pair<std::u16string, std::u16string>, std::less<>> folded_index_;
+  // The keys for the case-blind step of Find. Keys made by commands are
+  // upper-case and need no entry.
+  FoldedIndex folded_index_;
   // The file as this process last read or wrote it; none when it had none.
   std::optional<FileStamp> known_stamp_;
+  // The status of the last read when the file was there but could not be
+  // read; 0 otherwise.
+  FileStatus unreadable_ = 0;
 };
 
 }  // namespace zelvo

@@ -19,23 +19,21 @@ int32_t ChangeData(StoreContext& context, const ParameterMap& parameters, Change
   const auto lock = context.folder->LockForChange();
   if (!lock) return result::kOpenFailed;
   DataStore& store = *context.data_store;
-  store.CatchUp();
+  // A file that is there but cannot be read is never replaced.
+  if (const FileStatus status = store.CatchUp(); status != 0) return status;
   DataEntry entry = store.Find(key);
   if (change == Change::kAdd) {
     // An entry found by the case-blind step keeps its stored key.
     if (entry.key().empty()) entry.set_key(key);
     entry.AddValue(value);
-    store.Commit(std::move(entry));
-  } else if (!entry.key().empty() || key.empty()) {
-    // Found (an entry may be held under the empty key, too).
-    entry.RemoveValue(value);
-    store.Commit(std::move(entry));
-  } else {
-    store.Save();
+    return store.Commit(std::move(entry));
   }
-  // A failed save is not reported: the change stays in memory and the next
-  // successful save writes it.
-  return result::kSuccess;
+  // Found (an entry may be held under the empty key, too).
+  if (!entry.key().empty() || key.empty()) {
+    entry.RemoveValue(value);
+    return store.Commit(std::move(entry));
+  }
+  return store.Save();
 }
 
 }  // namespace
@@ -51,6 +49,8 @@ int32_t DeleteData(StoreContext& context, const ParameterMap& parameters, std::u
 int32_t GetData(StoreContext& context, const ParameterMap& parameters, std::u16string* output) {
   const auto key = parameters.find(u"datakey");
   if (key == parameters.end()) return result::kMissingDataKey;
+  // Nothing is answered for a file that could not be read.
+  if (const FileStatus status = context.data_store->CheckReadable(); status != 0) return status;
   // Keys are looked up upper-case; most callers give them so already.
   std::u16string_view wanted = key->second;
   std::u16string upper;

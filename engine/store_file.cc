@@ -7,10 +7,11 @@
 namespace zelvo {
 
 FileStatus ReadStoreFile(Platform* platform, const std::string& path, ChunkTag magic,
-                         const ChunkDecoder& decode, FileStamp* stamp,
+                         const ChunkDecoder& decode, bool* unreadable, FileStamp* stamp,
                          std::vector<uint8_t>* bytes) {
   ChunkFile file(platform);
   FileStatus status = file.Open(path, magic, FileMode::kRead);
+  *unreadable = file.unreadable();
   if (status != 0) return status;
   if (stamp != nullptr) *stamp = file.stamp();
   Chunk chunk;

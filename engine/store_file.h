@@ -16,11 +16,13 @@ using ChunkDecoder = std::function<bool(const Chunk& chunk)>;
 // Opens `path`, hands every chunk to `decode` and verifies the checksum.
 // Returns 0, the file status that ended the read, or 25 for a chunk that
 // `decode` found damaged. On any non-zero result the caller must discard what
-// it decoded. Stores the stamp of the file read in `*stamp` when given, and
-// after a read that succeeded, the file's bytes in `*bytes` when given: the
-// chunks handed to `decode` refer into them.
+// it decoded, and `*unreadable` tells a file that is there but could not be
+// read (ChunkFile::unreadable: it must be neither replaced nor taken as
+// empty) from one that is missing or damaged. Stores the stamp of the file
+// read in `*stamp` when given, and after a read that succeeded, the file's
+// bytes in `*bytes` when given: the chunks handed to `decode` refer into them.
 FileStatus ReadStoreFile(Platform* platform, const std::string& path, ChunkTag magic,
-                         const ChunkDecoder& decode, FileStamp* stamp = nullptr,
+                         const ChunkDecoder& decode, bool* unreadable, FileStamp* stamp = nullptr,
                          std::vector<uint8_t>* bytes = nullptr);
 
 // Fills `chunk` with `tag` and `length` bytes for the caller to encode into:

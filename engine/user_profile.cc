@@ -25,9 +25,11 @@ bool DecodeDetails(std::span<const uint8_t> data, UserProfile* profile) {
 
 }  // namespace
 
-FileStatus UserProfile::Load(Platform* platform, const std::string& path) {
-  const FileStatus status =
-      ReadStoreFile(platform, path, kUserProfileMagic, [this](const Chunk& chunk) {
+FileStatus UserProfile::Load(Platform* platform, const std::string& path, bool* unreadable) {
+  bool not_read = false;
+  const FileStatus status = ReadStoreFile(
+      platform, path, kUserProfileMagic,
+      [this](const Chunk& chunk) {
         // Chunks may come in any order; a later one overwrites an earlier one.
         if (chunk.tag() == kDetailsTag) return DecodeDetails(chunk.bytes(), this);
         if (chunk.tag() == kMemberTag) {
@@ -35,7 +37,9 @@ FileStatus UserProfile::Load(Platform* platform, const std::string& path) {
           return DecodeString(&data, &member_id);
         }
         return true;
-      });
+      },
+      &not_read);
+  if (unreadable != nullptr) *unreadable = not_read;
   if (status != 0) Clear();
   return status;
 }

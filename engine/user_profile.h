@@ -19,8 +19,10 @@ struct UserProfile {
 
   // Reads the profile file at `path`. On any failure every field is left at
   // its default and the file status is returned; a damaged chunk counts as a
-  // bad checksum (25), so no field of a damaged file is ever used.
-  FileStatus Load(Platform* platform, const std::string& path);
+  // bad checksum (25), so no field of a damaged file is ever used. When given,
+  // `*unreadable` tells whether the file is there but could not be read (so
+  // it must not be replaced).
+  FileStatus Load(Platform* platform, const std::string& path, bool* unreadable = nullptr);
 
   // Writes the profile to `path`, replacing the file whole.
   FileStatus Save(Platform* platform, const std::string& path) const;

@@ -14,7 +14,10 @@ int32_t UpdateUser(StoreContext& context, const ParameterMap& parameters, std::u
   const std::string path = context.folder->FilePath(kUserProfileFileName);
   UserProfile profile;
   // A missing or damaged file leaves the defaults, and a new file is written.
-  profile.Load(context.platform, path);
+  // One that is there but cannot be read is never replaced.
+  bool unreadable = false;
+  const FileStatus loaded = profile.Load(context.platform, path, &unreadable);
+  if (unreadable) return loaded;
   GetText(parameters, u"firstname", &profile.first_name);
   GetText(parameters, u"lastname", &profile.last_name);
   GetText(parameters, u"email", &profile.email);

@@ -50,7 +50,7 @@ class MemoryPlatform final : public Platform {
   std::vector<uint8_t> written;
 
   char PathSeparator() const override { return '/'; }
-  std::unique_ptr<ReadableFile> OpenForReading(const std::string&) override {
+  std::unique_ptr<ReadableFile> OpenForReading(const std::string&, FileError*) override {
     return std::make_unique<MemoryReadableFile>(input);
   }
   std::unique_ptr<WritableFile> CreateUniqueFile(const std::string&, std::string*) override {
@@ -62,7 +62,7 @@ class MemoryPlatform final : public Platform {
   bool PathExists(const std::string&) override { return false; }
   bool CreateFolder(const std::string&) override { return false; }
   bool ListFiles(const std::string&, std::vector<std::string>*) override { return false; }
-  bool GetFileStamp(const std::string&, FileStamp*) override { return false; }
+  FileError GetFileStamp(const std::string&, FileStamp*) override { return FileError::kMissing; }
   std::unique_ptr<FolderLock> LockFolder(const std::string&, int) override { return nullptr; }
   void GrantEveryoneAccess(const std::string&) override {}
   bool CommonAppDataFolder(std::string*) override { return false; }

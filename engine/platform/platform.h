@@ -29,6 +29,18 @@ struct FileStamp {
   bool operator==(const FileStamp&) const = default;
 };
 
+// Why a file could not be opened or examined.
+enum class FileError {
+  kNone,
+  // Nothing is there under the path.
+  kMissing,
+  // Something is there, but not a regular file (a folder, a link).
+  kNotAFile,
+  // The file is there, but the system would not let us at it: access refused,
+  // an I/O error, no handles left, another process holding it.
+  kUnavailable,
+};
+
 // A file opened for one sequential pass of reading.
 class ReadableFile {
  public:
@@ -109,13 +121,14 @@ class Platform {
   virtual char PathSeparator() const = 0;
 
   // Opens an existing regular file for reading, never through a symbolic
-  // link. Returns null on failure.
-  virtual std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) = 0;
+  // link. Returns null on failure, and why in `*error`.
+  virtual std::unique_ptr<ReadableFile> OpenForReading(const std::string& path,
+                                                       FileError* error) = 0;
 
   // Creates a new file with a unique name that begins with `path_prefix`,
-  // exclusively (never through a link), readable and writable as the folder's
-  // inherited access allows. Stores its path in `*created_path`. Null on
-  // failure.
+  // exclusively (never through a link), readable and writable by every user
+  // (through the folder's inherited access and the file's own mode alike).
+  // Stores its path in `*created_path`. Null on failure.
   virtual std::unique_ptr<WritableFile> CreateUniqueFile(const std::string& path_prefix,
                                                          std::string* created_path) = 0;
 
@@ -135,8 +148,8 @@ class Platform {
   // The names of the regular files in a folder (no folders, no links).
   virtual bool ListFiles(const std::string& folder, std::vector<std::string>* names) = 0;
 
-  // The stamp of the file at `path`; false when there is none.
-  virtual bool GetFileStamp(const std::string& path, FileStamp* stamp) = 0;
+  // The stamp of the file at `path` (of a link itself, not what it names).
+  virtual FileError GetFileStamp(const std::string& path, FileStamp* stamp) = 0;
 
   // Takes the exclusive inter-process lock of a folder, waiting at most
   // `timeout_ms`. Null when the lock could not be had.
@@ -144,7 +157,8 @@ class Platform {
 
   // Opens a folder or file to every user of the machine: full access on a
   // folder (inherited by what is created in it later), read and write on a
-  // file. Links are not followed. Failures are silent.
+  // file, set explicitly, whether or not the file system keeps access lists.
+  // Links are not followed. Failures are silent.
   virtual void GrantEveryoneAccess(const std::string& path) = 0;
 
   // --- Machine ---------------------------------------------------------------

@@ -11,8 +11,8 @@ class PlatformWrapper : public Platform {
   explicit PlatformWrapper(Platform* target = Platform::Default()) : target_(target) {}
 
   char PathSeparator() const override { return target_->PathSeparator(); }
-  std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) override {
-    return target_->OpenForReading(path);
+  std::unique_ptr<ReadableFile> OpenForReading(const std::string& path, FileError* error) override {
+    return target_->OpenForReading(path, error);
   }
   std::unique_ptr<WritableFile> CreateUniqueFile(const std::string& prefix,
                                                  std::string* created) override {
@@ -28,7 +28,7 @@ class PlatformWrapper : public Platform {
   bool ListFiles(const std::string& folder, std::vector<std::string>* names) override {
     return target_->ListFiles(folder, names);
   }
-  bool GetFileStamp(const std::string& path, FileStamp* stamp) override {
+  FileError GetFileStamp(const std::string& path, FileStamp* stamp) override {
     return target_->GetFileStamp(path, stamp);
   }
   std::unique_ptr<FolderLock> LockFolder(const std::string& folder, int timeout_ms) override {

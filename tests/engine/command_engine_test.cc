@@ -39,7 +39,7 @@ TEST_F(CommandEngineTest, ExceptionGivesUnknownErrorAndTouchesNothing) {
   EXPECT_EQ(monitor.Messages().size(), 1u);
 
   platform_.throw_in_md5 = false;
-  EXPECT_EQ(Run(u"GETDATA", u"datakey=k"), (CommandResult{0, u"v"}));  // kept in memory
+  EXPECT_EQ(Run(u"GETDATA", u"datakey=k"), (CommandResult{32, u""}));  // no change made
   EXPECT_EQ(monitor.Messages().size(), 2u);
 }
 

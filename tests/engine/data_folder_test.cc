@@ -86,8 +86,8 @@ TEST_F(DataFolderTest, DeletedMarkerOpensExistingFilesAgain) {
   std::filesystem::remove(StorePath(kAccessMarkerFileName));
 
   DataFolder(&platform_).Path();
-  EXPECT_EQ(ModeOf(store), 0606);
-  EXPECT_EQ(ModeOf(DataFolderPath()) & 07, 07);
+  EXPECT_EQ(ModeOf(store), 0666);
+  EXPECT_EQ(ModeOf(DataFolderPath()), 0777);
   EXPECT_EQ(ReadFileBytes(StorePath(kAccessMarkerFileName)), FileBytes("ZFIX").Checksum().bytes());
 }
 

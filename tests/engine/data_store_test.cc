@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <filesystem>
+#include <set>
 
 #include "tests/support/engine_fixture.h"
 #include "tests/support/store_bytes.h"
@@ -314,17 +316,100 @@ TEST_F(DataStoreTest, DamagedFileNeverWipesMemory) {
   EXPECT_EQ(Run(*NewEngine(), u"GETDATA", u"datakey=k"), (CommandResult{0, u"a,b,c"}));
 }
 
-TEST_F(DataStoreTest, FailedSaveStillSucceedsAndKeepsTheChange) {
+// Every step of a save that can fail (create, writes, flush, close, rename,
+// folder flush): the change is answered with the save's status and made
+// neither in the file nor in memory, but for the last step, the folder flush,
+// after which the new file is in place and memory follows it.
+TEST_F(DataStoreTest, FailedSaveIsAnsweredAndChangesNothing) {
   Add(u"k", u"a");
   const std::string before = ReadFileBytes(DataFile());
-  platform_.write_steps = 0;
-  platform_.fail_write_step = 1;
-  EXPECT_EQ(Add(u"k", u"b"), (CommandResult{0, u""}));
+  const std::pair<const char16_t*, const char16_t*> changes[] = {
+      {u"ADDDATA", u"datakey=k,datastring=b"},
+      {u"DELDATA", u"datakey=k,datastring=a"},
+  };
+  for (const auto& [word, parameters] : changes) {
+    std::vector<int> steps_after_rename;
+    int step = 1;
+    for (;; ++step) {
+      platform_.write_steps = 0;
+      platform_.fail_write_step = step;
+      const CommandResult result = Run(word, parameters);
+      platform_.fail_write_step = 0;
+      if (platform_.write_steps < step) break;  // no step was left to fail
+      SCOPED_TRACE(::testing::PrintToString(std::u16string(word)) + " failing at step " +
+                   std::to_string(step));
+      EXPECT_EQ(result, (CommandResult{step == 1 ? 20 : 19, u""}));
+      // Memory answers what the file holds, in this process and in a new one.
+      const CommandResult held = Get(u"k");
+      EXPECT_EQ(Run(*NewEngine(), u"GETDATA", u"datakey=k"), held);
+      if (ReadFileBytes(DataFile()) == before) {
+        EXPECT_EQ(held, (CommandResult{0, u"a"}));
+      } else {
+        steps_after_rename.push_back(step);
+        WriteFileBytes(DataFile(), before);  // the next change catches up with it
+      }
+    }
+    EXPECT_GT(step, 6);
+    EXPECT_EQ(steps_after_rename, std::vector<int>{step - 1});
+    WriteFileBytes(DataFile(), before);
+  }
   EXPECT_EQ(ReadFileBytes(DataFile()), before);
-  EXPECT_EQ(Get(u"k"), (CommandResult{0, u"a,b"}));
+  // A new key whose save failed leaves nothing behind, the case-blind index
+  // included.
+  LayOut(FileBytes("ZDF2").Chunk("ZDT2", EntryData(u"abc", {u"1"})).Checksum().bytes());
+  engine_.reset();
+  platform_.write_steps = 0;
+  platform_.fail_write_step = 2;
+  EXPECT_EQ(Run(u"DELDATA", u"datakey=abc,datastring=1").code, 19);
   platform_.fail_write_step = 0;
-  Add(u"other", u"x");
-  EXPECT_EQ(Run(*NewEngine(), u"GETDATA", u"datakey=k"), (CommandResult{0, u"a,b"}));
+  EXPECT_EQ(Get(u"ABC"), (CommandResult{0, u"1"}));
+}
+
+// A file that is there but cannot be read (access refused, an I/O error) is
+// neither taken as empty nor replaced, whether it was so when the store was
+// loaded or became so later; once it can be read, the store answers again.
+TEST_F(DataStoreTest, UnreadableFileIsNeverReplacedNorTakenAsEmpty) {
+  const struct {
+    const char* name;
+    std::set<std::string> testing::TestPlatform::*faults;
+    int32_t code;
+  } kinds[] = {
+      {"refused", &testing::TestPlatform::refused_files, 20},
+      {"failing reads", &testing::TestPlatform::failing_reads, 21},
+  };
+  for (const auto& kind : kinds) {
+    for (bool after_load : {false, true}) {
+      SCOPED_TRACE(std::string(kind.name) + (after_load ? " after load" : " at load"));
+      std::filesystem::remove(DataFile());
+      engine_.reset();
+      Add(u"k", u"kept");
+      const std::string before = ReadFileBytes(DataFile());
+      if (!after_load) engine_.reset();
+      // As a change of the file's access would, this changes its stamp.
+      std::filesystem::last_write_time(
+          DataFile(), std::filesystem::file_time_type::clock::now() + std::chrono::seconds(1));
+      (platform_.*kind.faults).insert(DataFile());
+      const std::pair<std::u16string, std::u16string> commands[] = {
+          {u"ADDDATA", u"datakey=k,datastring=new"},
+          {u"GETDATA", u"datakey=k"},
+          {u"DELDATA", u"datakey=k,datastring=kept"},
+          {u"ADDDATA", u"datakey=other,datastring=x"},
+          {u"GETDATA", u"datakey=other"},
+      };
+      for (const auto& [command, parameters] : commands) {
+        EXPECT_EQ(Run(command, parameters), (CommandResult{kind.code, u""}))
+            << ::testing::PrintToString(command);
+      }
+      EXPECT_EQ(Run(u"REBUILD"), (CommandResult{0, u""}));
+      EXPECT_EQ(Get(u"k"), (CommandResult{kind.code, u""}));
+      EXPECT_EQ(ReadFileBytes(DataFile()), before);
+
+      (platform_.*kind.faults).clear();
+      EXPECT_EQ(Get(u"k"), (CommandResult{0, u"kept"}));
+      EXPECT_EQ(Add(u"k", u"more"), (CommandResult{0, u""}));
+      EXPECT_EQ(Run(*NewEngine(), u"GETDATA", u"datakey=k"), (CommandResult{0, u"kept,more"}));
+    }
+  }
 }
 
 TEST_F(DataStoreTest, ChangeWaitsForTheLockOnlySoLong) {

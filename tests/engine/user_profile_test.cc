@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 #include "engine/region_table.h"
 #include "tests/support/engine_fixture.h"
@@ -194,6 +195,25 @@ TEST_F(UserProfileTest, UnwritableFolderGivesOpenFailure) {
   platform_.write_steps = 0;
   platform_.fail_write_step = 1;
   EXPECT_EQ(Run(u"UPDATEUSER", u"firstname=Ann"), (CommandResult{20, u""}));
+}
+
+// A profile that is there but cannot be read is answered with its status and
+// never written over with defaults.
+TEST_F(UserProfileTest, UnreadableProfileIsNeverReplaced) {
+  Run(u"UPDATEUSER", u"firstname=Ann");
+  const std::string before = ReadFileBytes(ProfileFile());
+  const std::pair<std::set<std::string> testing::TestPlatform::*, int32_t> kinds[] = {
+      {&testing::TestPlatform::refused_files, 20},
+      {&testing::TestPlatform::failing_reads, 21},
+  };
+  for (const auto& [faults, code] : kinds) {
+    (platform_.*faults).insert(ProfileFile());
+    EXPECT_EQ(Run(u"UPDATEUSER", u"lastname=Lee"), (CommandResult{code, u""}));
+    EXPECT_EQ(Value(u"UFNM"), (CommandResult{code, u""}));
+    EXPECT_EQ(ReadFileBytes(ProfileFile()), before);
+    (platform_.*faults).clear();
+    EXPECT_EQ(Value(u"UFNM"), (CommandResult{0, u"Ann"}));
+  }
 }
 
 // The first and the last id of every row of the region table.

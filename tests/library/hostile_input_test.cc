@@ -1,7 +1,9 @@
 // Hostile files and folders met through the real library (the command-line
 // host) and the real tool: each gives a clear result, no crash, and leaves
 // every file it must not touch as it was.
+#include <acl/libacl.h>
 #include <gtest/gtest.h>
+#include <sys/acl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -51,6 +53,14 @@ class HostileInputTest : public ::testing::Test {
         names.push_back(entry.path());
     }
     return names;
+  }
+
+  // Lets another user reach the data folder: a test's own folder is private.
+  void OpenBaseToAll() { ASSERT_EQ(::chmod(base_.path().c_str(), 0755), 0); }
+  static ChildOptions Nobody() {
+    ChildOptions nobody;
+    nobody.user = 65534;
+    return nobody;
   }
 
   testing::TempFolder base_;
@@ -107,16 +117,97 @@ TEST_F(HostileInputTest, FolderThatCannotBeWrittenKeepsItsFiles) {
   ASSERT_EQ(::chmod(base_.path().c_str(), 0755), 0);
   ASSERT_EQ(::chmod(Folder().c_str(), 0755), 0);  // no longer open to all
 
-  ChildOptions nobody;
-  nobody.user = 65534;
-  EXPECT_EQ(Host("UPDATEUSER", "firstname=Eve", nobody).exit_code, 20);
-  // A failed save is not reported by ADDDATA, but nothing is damaged.
-  EXPECT_EQ(Host("ADDDATA", "datakey=k,datastring=lost", nobody).exit_code, 0);
-  EXPECT_EQ(Host("GETDATA", "datakey=k", nobody).output, "kept\n");
-  EXPECT_EQ(Host("DELUSER", "", nobody).exit_code, 26);
+  EXPECT_EQ(Host("UPDATEUSER", "firstname=Eve", Nobody()).exit_code, 20);
+  EXPECT_EQ(Host("ADDDATA", "datakey=k,datastring=lost", Nobody()).exit_code, 20);
+  EXPECT_EQ(Host("DELDATA", "datakey=k,datastring=kept", Nobody()).exit_code, 20);
+  EXPECT_EQ(Host("GETDATA", "datakey=k", Nobody()).output, "kept\n");
+  EXPECT_EQ(Host("DELUSER", "", Nobody()).exit_code, 26);
   EXPECT_EQ(ReadFileBytes(Folder() + kDataStoreFileName), data);
   EXPECT_EQ(ReadFileBytes(Folder() + kUserProfileFileName), profile);
   EXPECT_TRUE(TemporaryFiles().empty());
+}
+
+// Store files another user cannot read come through every command byte for
+// byte, answered with the open failure, and answer again once readable.
+TEST_F(HostileInputTest, StoresAnotherUserCannotReadAreNeverReplaced) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+  OpenBaseToAll();
+  ASSERT_EQ(Host("ADDDATA", "datakey=k,datastring=kept").exit_code, 0);
+  ASSERT_EQ(Host("UPDATEUSER", "firstname=Ann").exit_code, 0);
+  const std::string data_path = Folder() + kDataStoreFileName;
+  const std::string profile_path = Folder() + kUserProfileFileName;
+  const std::string data = ReadFileBytes(data_path);
+  const std::string profile = ReadFileBytes(profile_path);
+  for (const mode_t mode : {0000, 0600}) {  // owned by root, the other user is nobody
+    SCOPED_TRACE(mode);
+    ASSERT_EQ(::chmod(data_path.c_str(), mode), 0);
+    ASSERT_EQ(::chmod(profile_path.c_str(), mode), 0);
+    const std::pair<std::string, std::string> commands[] = {
+        {"GETDATA", "datakey=k"},
+        {"ADDDATA", "datakey=k,datastring=new"},
+        {"DELDATA", "datakey=k,datastring=kept"},
+        {"ADDDATA", "datakey=other,datastring=x"},
+        {"GETVALUE", "valname=UFNM"},
+        {"UPDATEUSER", "lastname=Lee"},
+    };
+    for (const auto& [command, parameters] : commands) {
+      const testing::ChildOutcome outcome = Host(command, parameters, Nobody());
+      EXPECT_EQ(outcome.exit_code, 20) << command;
+      EXPECT_EQ(outcome.output, "") << command;
+    }
+    EXPECT_EQ(Host("REBUILD", "", Nobody()).exit_code, 0);
+    EXPECT_EQ(ReadFileBytes(data_path), data);
+    EXPECT_EQ(ReadFileBytes(profile_path), profile);
+    EXPECT_TRUE(TemporaryFiles().empty());
+
+    ASSERT_EQ(::chmod(data_path.c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(profile_path.c_str(), 0666), 0);
+    EXPECT_EQ(Host("GETDATA", "datakey=k", Nobody()).output, "kept\n");
+    EXPECT_EQ(Host("GETVALUE", "valname=UFNM", Nobody()).output, "Ann\n");
+  }
+}
+
+// Where the data folder hands down no access list (a file system without
+// them, or a restore that dropped them), a writer under umask 077 still
+// leaves files that every other user can read and change.
+TEST_F(HostileInputTest, UmaskAndNoAccessListsStillShareTheStore) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+  OpenBaseToAll();
+  for (const std::string& folder : {base_.path() + "/Orvane Systems", Folder()}) {
+    ASSERT_EQ(acl_delete_def_file(folder.c_str()), 0) << folder;
+  }
+  const mode_t old_mask = ::umask(077);
+  const int added = Host("ADDDATA", "datakey=k,datastring=first").exit_code;
+  const int updated = Host("UPDATEUSER", "firstname=Ann").exit_code;
+  ::umask(old_mask);
+  ASSERT_EQ(added, 0);
+  ASSERT_EQ(updated, 0);
+  for (const char* name : {kDataStoreFileName, kUserProfileFileName}) {
+    struct stat info;
+    ASSERT_EQ(::stat((Folder() + name).c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0666u) << name;
+  }
+  EXPECT_EQ(Host("GETDATA", "datakey=k", Nobody()).output, "first\n");
+  EXPECT_EQ(Host("ADDDATA", "datakey=k,datastring=second", Nobody()).exit_code, 0);
+  EXPECT_EQ(Host("UPDATEUSER", "lastname=Lee", Nobody()).exit_code, 0);
+  EXPECT_EQ(Host("GETDATA", "datakey=k").output, "first,second\n");
+  EXPECT_EQ(Host("GETVALUE", "valname=ULNM").output, "Lee\n");
+}
+
+// Folders made under umask 077 are still open to every user.
+TEST(DataFolderCreationTest, UmaskDoesNotNarrowTheFolders) {
+  testing::TempFolder base;
+  ::setenv("ZELVO_COMMON_APPDATA", base.path().c_str(), 1);
+  ::unsetenv("XDG_RUNTIME_DIR");
+  const mode_t old_mask = ::umask(077);
+  const int code = RunChild({ZELVO_CLI_PATH, "ADDDATA", "datakey=k,datastring=v"}).exit_code;
+  ::umask(old_mask);
+  ASSERT_EQ(code, 0);
+  for (const std::string folder : {"/Orvane Systems", "/Orvane Systems/Zelvo"}) {
+    struct stat info;
+    ASSERT_EQ(::stat((base.path() + folder).c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0777u) << folder;
+  }
 }
 
 TEST_F(HostileInputTest, FullDiskKeepsTheOldFiles) {
@@ -136,7 +227,8 @@ TEST_F(HostileInputTest, FullDiskKeepsTheOldFiles) {
 
   const std::string big(20000, 'y');
   EXPECT_EQ(Host("UPDATEUSER", "firstname=" + big).exit_code, 19);
-  EXPECT_EQ(Host("ADDDATA", "datakey=k,datastring=" + big).exit_code, 0);  // not reported, as ever
+  EXPECT_EQ(Host("ADDDATA", "datakey=k,datastring=" + big).exit_code, 19);
+  EXPECT_EQ(Host("GETDATA", "datakey=k").output, "kept\n");
   EXPECT_EQ(ReadFileBytes(folder + kUserProfileFileName), profile);
   EXPECT_EQ(ReadFileBytes(folder + kDataStoreFileName), data);
   EXPECT_EQ(Host("GETVALUE", "valname=UFNM").output, "Ann\n");

@@ -22,7 +22,34 @@ class FaultyWritableFile final : public WritableFile {
   TestPlatform* platform_;
 };
 
+class FailingReadableFile final : public ReadableFile {
+ public:
+  explicit FailingReadableFile(std::unique_ptr<ReadableFile> target) : target_(std::move(target)) {}
+  bool Read(uint8_t*, size_t, size_t* bytes_read) override {
+    *bytes_read = 0;
+    return false;
+  }
+  const FileStamp& Stamp() const override { return target_->Stamp(); }
+
+ private:
+  std::unique_ptr<ReadableFile> target_;
+};
+
 }  // namespace
+
+std::unique_ptr<ReadableFile> TestPlatform::OpenForReading(const std::string& path,
+                                                           FileError* error) {
+  ++file_system_calls;
+  if (refused_files.contains(path)) {
+    *error = FileError::kUnavailable;
+    return nullptr;
+  }
+  std::unique_ptr<ReadableFile> file = target_->OpenForReading(path, error);
+  if (file && failing_reads.contains(path)) {
+    return std::make_unique<FailingReadableFile>(std::move(file));
+  }
+  return file;
+}
 
 std::unique_ptr<WritableFile> TestPlatform::CreateUniqueFile(const std::string& prefix,
                                                              std::string* created) {

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <functional>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 
@@ -28,6 +29,11 @@ class TestPlatform : public PlatformWrapper {
   // The n-th (from 1) step of writing a file fails: creating it, each append,
   // the flush, the close, the rename, the folder flush. 0 = none.
   int fail_write_step = 0;
+
+  // Files that are there but cannot be read: opening them is refused, or
+  // every read from them fails.
+  std::set<std::string> refused_files;
+  std::set<std::string> failing_reads;
 
   // Waiting for a folder lock takes at most this long, when set.
   std::optional<int> lock_timeout_ms;
@@ -60,10 +66,7 @@ class TestPlatform : public PlatformWrapper {
     return target_->NewMd5();
   }
 
-  std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) override {
-    ++file_system_calls;
-    return target_->OpenForReading(path);
-  }
+  std::unique_ptr<ReadableFile> OpenForReading(const std::string& path, FileError* error) override;
   std::unique_ptr<WritableFile> CreateUniqueFile(const std::string& prefix,
                                                  std::string* created) override;
   bool RenameFile(const std::string& from, const std::string& to) override {
@@ -90,7 +93,7 @@ class TestPlatform : public PlatformWrapper {
     ++file_system_calls;
     return target_->ListFiles(folder, names);
   }
-  bool GetFileStamp(const std::string& path, FileStamp* stamp) override {
+  FileError GetFileStamp(const std::string& path, FileStamp* stamp) override {
     ++file_system_calls;
     if (on_file_stamp) on_file_stamp();
     return target_->GetFileStamp(path, stamp);

@@ -1,7 +1,8 @@
-// Opening a folder or file to every user. The "other" class gets full access
-// on folders and read and write on files; a folder also gets a default access
-// list, so that what is created in it later is open to all whatever the
-// creator's umask. Without access-list support the mode bits alone are set.
+// Opening a folder or file to every user. Every class (owner, group, other)
+// gets full access on folders and read and write on files; a folder also gets
+// a default access list, so that what is created in it later is open to all
+// whatever the creator's umask. Without access-list support the mode bits
+// alone are set.
 #include <fcntl.h>
 #include <sys/acl.h>
 #include <sys/stat.h>
@@ -67,11 +68,12 @@ void PosixPlatform::GrantEveryoneAccess(const std::string& path) {
     if (S_ISDIR(info.st_mode)) {
       // Full access for all, and never sticky: a sticky folder would stop one
       // user's save from replacing a file that another user wrote.
-      const mode_t mode = (info.st_mode & 07777 & ~S_ISVTX) | S_IRWXO;
+      const mode_t mode = (info.st_mode & 07777 & ~S_ISVTX) | S_IRWXU | S_IRWXG | S_IRWXO;
       ::fchmod(fd, mode);
       GrantDefaultList("/proc/self/fd/" + std::to_string(fd), mode);
     } else if (S_ISREG(info.st_mode)) {
-      ::fchmod(fd, (info.st_mode & 07777) | S_IROTH | S_IWOTH);
+      ::fchmod(fd,
+               (info.st_mode & 07777) | S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH);
     }
   }
   ::close(fd);

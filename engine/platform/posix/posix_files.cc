@@ -98,6 +98,19 @@ int64_t Nanoseconds(const struct timespec& t) {
   return static_cast<int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
 
+// What a failed open or stat says of the file.
+FileError ErrorOf(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+      return FileError::kMissing;
+    case ELOOP:  // a link, refused by O_NOFOLLOW
+      return FileError::kNotAFile;
+    default:
+      return FileError::kUnavailable;
+  }
+}
+
 FileStamp StampOf(const struct stat& info) {
   FileStamp stamp;
   stamp.device = info.st_dev;
@@ -110,11 +123,17 @@ FileStamp StampOf(const struct stat& info) {
 
 }  // namespace
 
-std::unique_ptr<ReadableFile> PosixPlatform::OpenForReading(const std::string& path) {
+std::unique_ptr<ReadableFile> PosixPlatform::OpenForReading(const std::string& path,
+                                                            FileError* error) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-  if (fd < 0) return nullptr;
+  if (fd < 0) {
+    *error = ErrorOf(errno);
+    return nullptr;
+  }
   struct stat info;
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+  const bool examined = ::fstat(fd, &info) == 0;
+  if (!examined || !S_ISREG(info.st_mode)) {
+    *error = examined ? FileError::kNotAFile : FileError::kUnavailable;
     ::close(fd);
     return nullptr;
   }
@@ -125,10 +144,12 @@ std::unique_ptr<WritableFile> PosixPlatform::CreateUniqueFile(const std::string&
                                                               std::string* created_path) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string path = path_prefix + RandomSuffix();
-    // Mode 0666: the folder's inherited access list, not this file's own mode,
-    // decides who may use it.
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd >= 0) {
+      // Read and write for every user, whatever the umask and whether or not
+      // the folder hands down an access list: the file replaces one that
+      // every user shares.
+      ::fchmod(fd, 0666);
       *created_path = std::move(path);
       return std::make_unique<PosixWritableFile>(fd);
     }
@@ -179,11 +200,11 @@ bool PosixPlatform::ListFiles(const std::string& folder, std::vector<std::string
   return true;
 }
 
-bool PosixPlatform::GetFileStamp(const std::string& path, FileStamp* stamp) {
+FileError PosixPlatform::GetFileStamp(const std::string& path, FileStamp* stamp) {
   struct stat info;
-  if (::lstat(path.c_str(), &info) != 0) return false;
+  if (::lstat(path.c_str(), &info) != 0) return ErrorOf(errno);
   *stamp = StampOf(info);
-  return true;
+  return FileError::kNone;
 }
 
 std::unique_ptr<FolderLock> PosixPlatform::LockFolder(const std::string& folder, int timeout_ms) {

@@ -8,7 +8,7 @@ namespace zelvo {
 class PosixPlatform final : public Platform {
  public:
   char PathSeparator() const override { return '/'; }
-  std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) override;
+  std::unique_ptr<ReadableFile> OpenForReading(const std::string& path, FileError* error) override;
   std::unique_ptr<WritableFile> CreateUniqueFile(const std::string& path_prefix,
                                                  std::string* created_path) override;
   bool RenameFile(const std::string& from, const std::string& to) override;
@@ -17,7 +17,7 @@ class PosixPlatform final : public Platform {
   bool PathExists(const std::string& path) override;
   bool CreateFolder(const std::string& path) override;
   bool ListFiles(const std::string& folder, std::vector<std::string>* names) override;
-  bool GetFileStamp(const std::string& path, FileStamp* stamp) override;
+  FileError GetFileStamp(const std::string& path, FileStamp* stamp) override;
   std::unique_ptr<FolderLock> LockFolder(const std::string& folder, int timeout_ms) override;
   void GrantEveryoneAccess(const std::string& path) override;
 
