@@ -71,23 +71,31 @@ void GetDataFloor(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(map.find(key));
 }
 
-// One change per iteration, adding and removing one value in turn, so the
-// store keeps its size.
-void ChangeData(benchmark::State& state) {
+// One change per iteration to the first, middle or last entry in key order,
+// adding and removing one value in turn, so the store keeps its size. A
+// change hashes the file from the changed entry on.
+void Change(benchmark::State& state, int64_t entry) {
   StoreFolder folder(state.range(0));
   char16_t output[kOutputCapacity];
+  const std::u16string parameters = u"datakey=" + Key(entry) + u",datastring=x";
   bool add = true;
   for (auto _ : state) {
-    folder.engine().Dispatch(add ? u"ADDDATA" : u"DELDATA", u"datakey=KEY0000000,datastring=x",
-                             output);
+    folder.engine().Dispatch(add ? u"ADDDATA" : u"DELDATA", parameters, output);
     add = !add;
   }
 }
+void ChangeFirst(benchmark::State& state) { Change(state, 0); }
+void ChangeMiddle(benchmark::State& state) { Change(state, state.range(0) / 2); }
+void ChangeLast(benchmark::State& state) { Change(state, state.range(0) - 1); }
 
-void ChangeDataFloor(benchmark::State& state) {
+// Each change beside a floor of its own, measured next to it.
+void ChangeFloor(benchmark::State& state) {
   StoreFolder folder(state.range(0));
   bench::WriteFlushRename(state, folder.File());
 }
+void ChangeFirstFloor(benchmark::State& state) { ChangeFloor(state); }
+void ChangeMiddleFloor(benchmark::State& state) { ChangeFloor(state); }
+void ChangeLastFloor(benchmark::State& state) { ChangeFloor(state); }
 
 void Load(benchmark::State& state) {
   StoreFolder folder(state.range(0));
@@ -112,8 +120,12 @@ void LoadFloor(benchmark::State& state) {
 #define SIZES Arg(10)->Arg(1000)->Arg(100000)
 BENCHMARK(GetData)->SIZES;
 BENCHMARK(GetDataFloor)->SIZES;
-BENCHMARK(ChangeData)->SIZES->Unit(benchmark::kMicrosecond);
-BENCHMARK(ChangeDataFloor)->SIZES->Unit(benchmark::kMicrosecond);
+BENCHMARK(ChangeFirst)->SIZES->Unit(benchmark::kMicrosecond);
+BENCHMARK(ChangeFirstFloor)->SIZES->Unit(benchmark::kMicrosecond);
+BENCHMARK(ChangeMiddle)->SIZES->Unit(benchmark::kMicrosecond);
+BENCHMARK(ChangeMiddleFloor)->SIZES->Unit(benchmark::kMicrosecond);
+BENCHMARK(ChangeLast)->SIZES->Unit(benchmark::kMicrosecond);
+BENCHMARK(ChangeLastFloor)->SIZES->Unit(benchmark::kMicrosecond);
 BENCHMARK(Load)->SIZES->Unit(benchmark::kMicrosecond)->UseManualTime();
 BENCHMARK(LoadFloor)->SIZES->Unit(benchmark::kMicrosecond);
 

@@ -63,6 +63,9 @@ FileStatus ChunkFile::Open(const std::string& path, ChunkTag magic, FileMode mod
   mode_ = mode;
   unreadable_ = false;
   replaced_ = false;
+  hash_pos_ = sizeof(uint32_t);  // behind the magic
+  resume_offset_ = 0;
+  kept_states_ = nullptr;
   status_ = result::kCryptoUnavailable;
   hash_ = platform_->NewMd5();
   if (!hash_ || !hash_->Update(Bytes(kChecksumSaltFirstPiece), kChecksumSaltFirstPiece.size()) ||
@@ -140,7 +143,7 @@ FileStatus ChunkFile::ReadChunk(Chunk* chunk) {
   chunk->Refer(ChunkTag(DecodeFixed32(frame)), frame + 8, length);
   read_pos_ += 8 + size_t{length};
 
-  if (chunk->tag() != kChecksumTag && !Hash(chunk->bytes())) return status_ = result::kReadFailed;
+  if (!HashChunk(chunk->tag(), chunk->bytes())) return status_ = result::kReadFailed;
   return status_ = 0;
 }
 
@@ -160,11 +163,48 @@ bool ChunkFile::Hash(std::span<const uint8_t> data) {
   return true;
 }
 
+void ChunkFile::KeepDigestStates(size_t interval, std::vector<DigestState>* states) {
+  kept_states_ = states;
+  keep_interval_ = std::max<size_t>(interval, 1);
+  next_keep_ = std::max(resume_offset_, hash_pos_) + keep_interval_;
+}
+
+bool ChunkFile::ResumeDigest(const DigestState& state) {
+  std::unique_ptr<Md5Hash> copy = state.hash->Copy();
+  if (!copy) return false;
+  hash_ = std::move(copy);
+  hash_pending_.clear();
+  resume_offset_ = state.offset;
+  next_keep_ = resume_offset_ + keep_interval_;
+  return true;
+}
+
+bool ChunkFile::HashChunk(ChunkTag tag, std::span<const uint8_t> data) {
+  const size_t offset = hash_pos_;
+  hash_pos_ += 8 + data.size();
+  if (tag == kChecksumTag || offset < resume_offset_) return true;
+  if (kept_states_ != nullptr && offset >= next_keep_) {
+    if (!FlushHash()) return false;
+    std::unique_ptr<Md5Hash> copy = hash_->Copy();
+    if (copy) {
+      kept_states_->push_back({offset, std::move(copy)});
+      next_keep_ = offset + keep_interval_;
+    } else {
+      kept_states_ = nullptr;  // the caller goes without
+    }
+  }
+  return Hash(data);
+}
+
 bool ChunkFile::HashChunks(std::span<const uint8_t> chunks) {
+  // Chunks that lie wholly before the state resumed from need no look.
+  if (hash_pos_ + chunks.size() <= resume_offset_) {
+    hash_pos_ += chunks.size();
+    return true;
+  }
   while (chunks.size() >= 8) {
-    const ChunkTag tag(DecodeFixed32(chunks.data()));
     const size_t length = std::min<size_t>(DecodeFixed32(chunks.data() + 4), chunks.size() - 8);
-    if (tag != kChecksumTag && !Hash(chunks.subspan(8, length))) return false;
+    if (!HashChunk(ChunkTag(DecodeFixed32(chunks.data())), chunks.subspan(8, length))) return false;
     chunks = chunks.subspan(8 + length);
   }
   return true;
@@ -224,7 +264,7 @@ FileStatus ChunkFile::WriteChunk(const Chunk& chunk) {
   }
   // Larger data goes out directly, behind its frame.
   if (!Append(frame, sizeof frame) || !Append(data.data(), data.size()) ||
-      (chunk.tag() != kChecksumTag && !Hash(data))) {
+      !HashChunk(chunk.tag(), data)) {
     write_failed_ = true;
   }
   return status_ = write_failed_ ? result::kWriteFailed : 0;

@@ -87,6 +87,15 @@ class Chunk {
 
 enum class FileMode : uint16_t { kRead = 0, kWrite = 1 };
 
+// The digest's running state after the data of every chunk that lies before
+// file offset `offset`, a chunk boundary. The digest runs over the chunk data
+// in file order, so the state stays true for every file that begins with the
+// same chunks.
+struct DigestState {
+  size_t offset = 0;
+  std::shared_ptr<const Md5Hash> hash;
+};
+
 // One pass of reading or writing one store file.
 //
 // Reading: Open(kRead), ReadChunk until it returns non-zero, Status, and
@@ -117,6 +126,15 @@ class ChunkFile {
   // Compares the digest with the first 16 data bytes of `chunk`; finishes the
   // digest. Does not change the stored status.
   FileStatus VerifyChecksum(const Chunk& chunk);
+  // After Open, before any chunk: keeps a copy of the digest's state at the
+  // first chunk boundary at least `interval` bytes after the previous one
+  // kept (or after the state resumed from), appending it to `*states`.
+  void KeepDigestStates(size_t interval, std::vector<DigestState>* states);
+  // Writing, after Open and before any chunk: the data of the chunks that lie
+  // before `state.offset` is in `state` already. Those chunks are still
+  // written, but not hashed again. False when the state cannot be copied.
+  bool ResumeDigest(const DigestState& state);
+
   // The result of the last Open, ReadChunk or WriteChunk.
   FileStatus Status() const { return status_; }
 
@@ -148,8 +166,12 @@ class ChunkFile {
   // Feeds the digest; small pieces are gathered first, since each call into
   // the hashing service costs more than hashing a chunk of a few bytes.
   bool Hash(std::span<const uint8_t> data);
-  // Feeds the digest with the data of every chunk but a checksum in `chunks`
-  // (whole chunks, laid out as in a file).
+  // Feeds the digest with the data of the next chunk of the file (the one at
+  // `hash_pos_`), unless it is a checksum or lies before the state resumed
+  // from; keeps a copy of the state first when one is due.
+  bool HashChunk(ChunkTag tag, std::span<const uint8_t> data);
+  // HashChunk for every chunk in `chunks` (whole chunks, laid out as in a
+  // file).
   bool HashChunks(std::span<const uint8_t> chunks);
   bool FlushHash();
   // Hands `n` bytes to the file, starting large amounts on their way to the
@@ -169,6 +191,11 @@ class ChunkFile {
   std::vector<uint8_t> hash_pending_;
   bool digest_finished_ = false;
   uint8_t digest_[kDigestSize] = {};
+  size_t hash_pos_ = 0;  // file offset of the next chunk to hash
+  size_t resume_offset_ = 0;
+  std::vector<DigestState>* kept_states_ = nullptr;
+  size_t keep_interval_ = 0;
+  size_t next_keep_ = 0;
   // Reading: the whole file. Writing: what is not yet handed to the system,
   // whole chunks, after the magic until the first flush.
   std::vector<uint8_t> buffer_;

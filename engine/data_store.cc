@@ -49,8 +49,8 @@ void DataStore::Image::AppendFrom(const Image& from, const EntrySpan& span) {
   end = bytes.size();
 }
 
-DataStore::DataStore(Platform* platform, DataFolder* folder)
-    : platform_(platform), folder_(folder) {}
+DataStore::DataStore(Platform* platform, DataFolder* folder, size_t digest_state_interval)
+    : platform_(platform), folder_(folder), digest_state_interval_(digest_state_interval) {}
 
 FileStatus DataStore::ReadFile(Image* image, FileStamp* stamp, bool* unreadable) {
   *image = Image();
@@ -91,7 +91,7 @@ FileStatus DataStore::ReadFile(Image* image, FileStamp* stamp, bool* unreadable)
         // them.
         return canonical || DecodeEntry(data, &key, &values);
       },
-      unreadable, stamp, &image->bytes);
+      unreadable, stamp, &image->bytes, &image->digest_states, digest_state_interval_);
   if (status != 0) {
     *image = Image();
     return status;
@@ -199,11 +199,21 @@ FileStatus DataStore::CatchUp() {
 }
 
 FileStatus DataStore::WriteFile(std::initializer_list<std::span<const uint8_t>> pieces,
+                                size_t unchanged_until, std::vector<DigestState>* states,
                                 bool* replaced) {
   *replaced = false;
   ChunkFile file(platform_);
   FileStatus status = file.Open(FilePath(), kDataStoreMagic, FileMode::kWrite);
   if (status != 0) return status;
+  // The states before the change hold for the new file too; the last of
+  // them is where hashing starts.
+  const std::vector<DigestState>& held = image_.digest_states;
+  const auto after = std::upper_bound(
+      held.begin(), held.end(), unchanged_until,
+      [](size_t offset, const DigestState& state) { return offset < state.offset; });
+  states->assign(held.begin(), after);
+  if (!states->empty() && !file.ResumeDigest(states->back())) states->clear();
+  file.KeepDigestStates(digest_state_interval_, states);
   // A failed write shows in the checksum write that follows.
   for (const std::span<const uint8_t> piece : pieces) file.WriteChunks(piece);
   status = FinishStoreFile(&file);
@@ -216,9 +226,13 @@ FileStatus DataStore::WriteFile(std::initializer_list<std::span<const uint8_t>> 
 }
 
 FileStatus DataStore::Save() {
+  std::vector<DigestState> states;
   bool replaced = false;
-  return WriteFile({std::span(image_.bytes).subspan(image_.begin, image_.end - image_.begin)},
-                   &replaced);
+  const FileStatus status =
+      WriteFile({std::span(image_.bytes).subspan(image_.begin, image_.end - image_.begin)},
+                image_.FileOffset(image_.end), &states, &replaced);
+  if (replaced) image_.digest_states.swap(states);
+  return status;
 }
 
 const EntrySpan* DataStore::FindExact(std::u16string_view key) const {
@@ -297,12 +311,14 @@ FileStatus DataStore::Commit(DataEntry entry) {
 
   // The file first: memory takes the change only once the file holds it.
   const std::span<const uint8_t> bytes(image_.bytes);
+  std::vector<DigestState> states;
   bool replaced = false;
   const FileStatus status = WriteFile({bytes.subspan(image_.begin, at - image_.begin), chunk,
                                        bytes.subspan(at + old_size, image_.end - at - old_size)},
-                                      &replaced);
+                                      image_.FileOffset(at), &states, &replaced);
   if (!replaced) return status;
 
+  image_.digest_states.swap(states);
   folded_index_.merge(new_key);
   if (old_key != folded_index_.end()) folded_index_.erase(old_key);
   Splice(&image_.bytes, at, old_size, chunk);

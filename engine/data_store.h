@@ -42,8 +42,13 @@ class DataEntry {
 
 class DataStore {
  public:
+  // A change hashes the file from the last state of its digest kept before
+  // the changed entry on; one is kept about every this many bytes.
+  static constexpr size_t kDigestStateInterval = 64 * 1024;
+
   // The store of "data.zd2" in `folder`; empty until loaded.
-  DataStore(Platform* platform, DataFolder* folder);
+  DataStore(Platform* platform, DataFolder* folder,
+            size_t digest_state_interval = kDigestStateInterval);
   DataStore(const DataStore&) = delete;
   DataStore& operator=(const DataStore&) = delete;
 
@@ -95,7 +100,12 @@ class DataStore {
     size_t begin = 0;
     size_t end = 0;
     std::vector<EntrySpan> entries;
+    // States of the digest of the file these bytes were read from or written
+    // to, at file offsets (see FileOffset), in order.
+    std::vector<DigestState> digest_states;
 
+    // Where the chunk at `at` in the bytes lies in the file.
+    size_t FileOffset(size_t at) const { return at - begin + sizeof(uint32_t); }
     EntryView View(const EntrySpan& span) const { return EntryView(bytes.data(), span); }
     // Appends the entry chunk that `span` gives in `from`.
     void AppendFrom(const Image& from, const EntrySpan& span);
@@ -104,9 +114,13 @@ class DataStore {
   std::string FilePath() const { return folder_->FilePath(kDataStoreFileName); }
   // Reads the file into `*image`; `*unreadable` as ReadStoreFile gives it.
   FileStatus ReadFile(Image* image, FileStamp* stamp, bool* unreadable);
-  // Writes a file of `pieces` (whole entry chunks, laid out as in the file);
-  // `*replaced` tells whether it took the old file's place.
-  FileStatus WriteFile(std::initializer_list<std::span<const uint8_t>> pieces, bool* replaced);
+  // Writes a file of `pieces` (whole entry chunks, laid out as in the file)
+  // that holds what the image holds up to file offset `unchanged_until`, and
+  // hashes it from the last digest state before there on. `*replaced` tells
+  // whether it took the old file's place; `*states` receives the new file's
+  // digest states.
+  FileStatus WriteFile(std::initializer_list<std::span<const uint8_t>> pieces,
+                       size_t unchanged_until, std::vector<DigestState>* states, bool* replaced);
   // Rebuilds `*image` from its own bytes, read from a file that other writers
   // laid out: every entry chunk decoded, in key order, the later of two with
   // one key kept.
@@ -123,6 +137,7 @@ class DataStore {
 
   Platform* const platform_;
   DataFolder* const folder_;
+  const size_t digest_state_interval_;
   Image image_;
   // The keys for the case-blind step of Find. Keys made by commands are
   // upper-case and need no entry.

@@ -8,11 +8,13 @@ namespace zelvo {
 
 FileStatus ReadStoreFile(Platform* platform, const std::string& path, ChunkTag magic,
                          const ChunkDecoder& decode, bool* unreadable, FileStamp* stamp,
-                         std::vector<uint8_t>* bytes) {
+                         std::vector<uint8_t>* bytes, std::vector<DigestState>* digest_states,
+                         size_t digest_state_interval) {
   ChunkFile file(platform);
   FileStatus status = file.Open(path, magic, FileMode::kRead);
   *unreadable = file.unreadable();
   if (status != 0) return status;
+  if (digest_states != nullptr) file.KeepDigestStates(digest_state_interval, digest_states);
   if (stamp != nullptr) *stamp = file.stamp();
   Chunk chunk;
   while ((status = file.ReadChunk(&chunk)) == 0) {

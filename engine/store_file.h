@@ -20,10 +20,14 @@ using ChunkDecoder = std::function<bool(const Chunk& chunk)>;
 // read (ChunkFile::unreadable: it must be neither replaced nor taken as
 // empty) from one that is missing or damaged. Stores the stamp of the file
 // read in `*stamp` when given, and after a read that succeeded, the file's
-// bytes in `*bytes` when given: the chunks handed to `decode` refer into them.
+// bytes in `*bytes` when given: the chunks handed to `decode` refer into them,
+// and states of the digest about every `digest_state_interval` bytes in
+// `*digest_states` when given (ChunkFile::KeepDigestStates).
 FileStatus ReadStoreFile(Platform* platform, const std::string& path, ChunkTag magic,
                          const ChunkDecoder& decode, bool* unreadable, FileStamp* stamp = nullptr,
-                         std::vector<uint8_t>* bytes = nullptr);
+                         std::vector<uint8_t>* bytes = nullptr,
+                         std::vector<DigestState>* digest_states = nullptr,
+                         size_t digest_state_interval = 0);
 
 // Fills `chunk` with `tag` and `length` bytes for the caller to encode into:
 // 0, 19 for a length beyond the 32-bit field, or 24 when memory fails.

@@ -87,6 +87,9 @@ class Md5Hash {
   virtual bool Update(const uint8_t* data, size_t n) = 0;
   // Finishes the digest; nothing may be added after it.
   virtual bool Finish(uint8_t digest[16]) = 0;
+  // A new digest in the state this one is in now (what was fed so far), to
+  // be fed and finished on its own. Null when the copy cannot be had.
+  virtual std::unique_ptr<Md5Hash> Copy() const = 0;
 };
 
 // One open channel to the diagnostic monitor.

@@ -21,6 +21,16 @@ class OpenSslMd5 final : public Md5Hash {
     return EVP_DigestFinal_ex(context_, digest, &size) == 1 && size == 16;
   }
 
+  std::unique_ptr<Md5Hash> Copy() const override {
+    EVP_MD_CTX* copy = EVP_MD_CTX_new();
+    if (copy == nullptr) return nullptr;
+    if (EVP_MD_CTX_copy_ex(copy, context_) != 1) {
+      EVP_MD_CTX_free(copy);
+      return nullptr;
+    }
+    return std::make_unique<OpenSslMd5>(copy);
+  }
+
  private:
   EVP_MD_CTX* const context_;
 };
