@@ -331,7 +331,7 @@ FileStatus ChunkFile::CommitWrite() {
     // rename cannot be undone.
     return platform_->SyncFolder(folder) ? 0 : result::kWriteFailed;
   }
-  platform_->DeleteFile(temporary_path_);
+  platform_->RemoveFile(temporary_path_);
   return result::kWriteFailed;
 }
 
@@ -342,7 +342,7 @@ FileStatus ChunkFile::Close() {
       result = CommitWrite();
     } else {
       writer_.reset();
-      platform_->DeleteFile(temporary_path_);
+      platform_->RemoveFile(temporary_path_);
     }
   }
   hash_.reset();

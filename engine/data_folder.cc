@@ -77,7 +77,7 @@ void DataFolder::RemoveLeftoverFiles(const std::string& folder) {
   for (const std::string& name : names) {
     for (const char* store : {kUserProfileFileName, kDataStoreFileName, kAccessMarkerFileName}) {
       if (name.starts_with(std::string(store) + kTemporaryInfix))
-        platform_->DeleteFile(folder + name);
+        platform_->RemoveFile(folder + name);
     }
   }
 }

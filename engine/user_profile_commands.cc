@@ -58,7 +58,7 @@ int32_t GetValue(StoreContext& context, const ParameterMap& parameters, std::u16
 int32_t DeleteUser(StoreContext& context, const ParameterMap&, std::u16string*) {
   const auto lock = context.folder->LockForChange();
   if (!lock) return result::kOpenFailed;
-  return context.platform->DeleteFile(context.folder->FilePath(kUserProfileFileName))
+  return context.platform->RemoveFile(context.folder->FilePath(kUserProfileFileName))
              ? result::kSuccess
              : result::kUnknownError;
 }

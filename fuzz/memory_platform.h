@@ -58,7 +58,7 @@ class MemoryPlatform final : public Platform {
   }
   bool RenameFile(const std::string&, const std::string&) override { return true; }
   bool SyncFolder(const std::string&) override { return true; }
-  bool DeleteFile(const std::string&) override { return false; }
+  bool RemoveFile(const std::string&) override { return false; }
   bool PathExists(const std::string&) override { return false; }
   bool CreateFolder(const std::string&) override { return false; }
   bool ListFiles(const std::string&, std::vector<std::string>*) override { return false; }

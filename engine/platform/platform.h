@@ -139,9 +139,12 @@ class Platform {
   virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
 
   // Makes the folder's entries (names created, renamed, removed) durable.
+  // Where the rename itself is made durable (a write-through replace), there
+  // is nothing left to do and this succeeds at once.
   virtual bool SyncFolder(const std::string& folder) = 0;
 
-  virtual bool DeleteFile(const std::string& path) = 0;
+  // Removes the file (a link itself, not what it names).
+  virtual bool RemoveFile(const std::string& path) = 0;
 
   // Whether anything (file or folder) exists under the path.
   virtual bool PathExists(const std::string& path) = 0;

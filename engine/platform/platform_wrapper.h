@@ -22,7 +22,7 @@ class PlatformWrapper : public Platform {
     return target_->RenameFile(from, to);
   }
   bool SyncFolder(const std::string& folder) override { return target_->SyncFolder(folder); }
-  bool DeleteFile(const std::string& path) override { return target_->DeleteFile(path); }
+  bool RemoveFile(const std::string& path) override { return target_->RemoveFile(path); }
   bool PathExists(const std::string& path) override { return target_->PathExists(path); }
   bool CreateFolder(const std::string& path) override { return target_->CreateFolder(path); }
   bool ListFiles(const std::string& folder, std::vector<std::string>* names) override {

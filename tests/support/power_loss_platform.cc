@@ -64,8 +64,8 @@ bool PowerLossPlatform::SyncFolder(const std::string& folder) {
   return true;
 }
 
-bool PowerLossPlatform::DeleteFile(const std::string& path) {
-  if (!Step() || !target_->DeleteFile(path)) return false;
+bool PowerLossPlatform::RemoveFile(const std::string& path) {
+  if (!Step() || !target_->RemoveFile(path)) return false;
   names_.erase(path);
   return true;
 }

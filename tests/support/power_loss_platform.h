@@ -24,7 +24,7 @@ class PowerLossPlatform : public PlatformWrapper {
                                                  std::string* created) override;
   bool RenameFile(const std::string& from, const std::string& to) override;
   bool SyncFolder(const std::string& folder) override;
-  bool DeleteFile(const std::string& path) override;
+  bool RemoveFile(const std::string& path) override;
 
   void LosePower();
 

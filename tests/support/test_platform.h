@@ -77,9 +77,9 @@ class TestPlatform : public PlatformWrapper {
     ++file_system_calls;
     return !WriteStepFails() && target_->SyncFolder(folder);
   }
-  bool DeleteFile(const std::string& path) override {
+  bool RemoveFile(const std::string& path) override {
     ++file_system_calls;
-    return target_->DeleteFile(path);
+    return target_->RemoveFile(path);
   }
   bool PathExists(const std::string& path) override {
     ++file_system_calls;

@@ -170,7 +170,7 @@ bool PosixPlatform::SyncFolder(const std::string& folder) {
   return ok;
 }
 
-bool PosixPlatform::DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool PosixPlatform::RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
 bool PosixPlatform::PathExists(const std::string& path) {
   struct stat info;

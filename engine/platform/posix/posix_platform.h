@@ -13,7 +13,7 @@ class PosixPlatform final : public Platform {
                                                  std::string* created_path) override;
   bool RenameFile(const std::string& from, const std::string& to) override;
   bool SyncFolder(const std::string& folder) override;
-  bool DeleteFile(const std::string& path) override;
+  bool RemoveFile(const std::string& path) override;
   bool PathExists(const std::string& path) override;
   bool CreateFolder(const std::string& path) override;
   bool ListFiles(const std::string& folder, std::vector<std::string>* names) override;
