@@ -1,13 +1,22 @@
 // zelvo: runs Zelvo commands from the command line or from a script, through
-// the real library loaded with dlopen.
+// the real library loaded at run time (dlopen, LoadLibraryW on Windows).
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+// After windows.h.
+#include <shellapi.h>
+#else
 #include <dlfcn.h>
 #include <unistd.h>
+#endif
 
 #include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/result_code.h"
 #include "engine/text.h"
@@ -41,13 +50,61 @@ constexpr char kUsage[] =
     "/var/lib), ZELVO_COMMON_FILES (base of the installed tool),\n"
     "XDG_RUNTIME_DIR (where zelvo-monitor listens).\n";
 
-using WideEntry = int32_t (*)(const char16_t*, const char16_t*, char16_t*);
-using AnsiEntry = int32_t (*)(const char*, const char*, char*);
+using WideEntry = int32_t(ZELVO_CALL*)(const zelvo_char16*, const zelvo_char16*, zelvo_char16*);
+using AnsiEntry = int32_t(ZELVO_CALL*)(const char*, const char*, char*);
 
 struct Library {
   WideEntry wide = nullptr;
   AnsiEntry ansi = nullptr;
 };
+
+#ifdef _WIN32
+
+constexpr char kLibraryName[] = "Zelvo.dll";
+
+// The arguments as the system has them, in UTF-16, as UTF-8.
+std::vector<std::string> Arguments(int, char**) {
+  std::vector<std::string> arguments;
+  int count = 0;
+  wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  for (int i = 0; i < count; ++i) {
+    const std::wstring_view argument(wide[i]);
+    arguments.push_back(zelvo::Utf16ToUtf8(std::u16string(argument.begin(), argument.end())));
+  }
+  ::LocalFree(wide);
+  // The same bytes on both platforms: no line-end translation.
+  _setmode(_fileno(stdout), _O_BINARY);
+  return arguments;
+}
+
+// Zelvo.dll next to this program first, then on the system's search path.
+bool LoadZelvo(Library* library) {
+  wchar_t own[MAX_PATH];
+  const DWORD length = ::GetModuleFileNameW(nullptr, own, MAX_PATH);
+  std::wstring folder(own, length < MAX_PATH ? length : 0);
+  folder.resize(folder.rfind(L'\\') + 1);
+  HMODULE module = ::LoadLibraryW((folder + L"Zelvo.dll").c_str());
+  if (module == nullptr) module = ::LoadLibraryW(L"Zelvo.dll");
+  if (module == nullptr) {
+    std::cerr << "zelvo: cannot load Zelvo.dll: error " << ::GetLastError() << "\n";
+    return false;
+  }
+  // Through the generic function type, which any function type converts from.
+  using Generic = void (*)();
+  library->wide = reinterpret_cast<WideEntry>(
+      reinterpret_cast<Generic>(::GetProcAddress(module, "ZelvoCommandW")));
+  library->ansi = reinterpret_cast<AnsiEntry>(
+      reinterpret_cast<Generic>(::GetProcAddress(module, "ZelvoCommandA")));
+  return true;
+}
+
+#else
+
+constexpr char kLibraryName[] = "libzelvo.so";
+
+std::vector<std::string> Arguments(int argc, char** argv) {
+  return std::vector<std::string>(argv, argv + argc);
+}
 
 std::string ProgramFolder() {
   char path[4096];
@@ -57,7 +114,7 @@ std::string ProgramFolder() {
   return folder.substr(0, folder.rfind('/') + 1);
 }
 
-bool LoadLibrary(Library* library) {
+bool LoadZelvo(Library* library) {
   void* handle = nullptr;
   const std::string folder = ProgramFolder();
   for (const std::string& name :
@@ -71,8 +128,15 @@ bool LoadLibrary(Library* library) {
   }
   library->wide = reinterpret_cast<WideEntry>(::dlsym(handle, "ZelvoCommandW"));
   library->ansi = reinterpret_cast<AnsiEntry>(::dlsym(handle, "ZelvoCommandA"));
+  return true;
+}
+
+#endif
+
+bool LoadLibraryEntries(Library* library) {
+  if (!LoadZelvo(library)) return false;
   if (library->wide == nullptr || library->ansi == nullptr) {
-    std::cerr << "zelvo: libzelvo.so lacks its entry points\n";
+    std::cerr << "zelvo: " << kLibraryName << " lacks its entry points\n";
     return false;
   }
   return true;
@@ -88,10 +152,13 @@ int32_t Run(const Library& library, bool ansi, const std::string& command,
     *answer = output;
     return result;
   }
-  char16_t output[ZELVO_OUTPUT_CAPACITY] = {};
-  const int32_t result = library.wide(zelvo::Utf8ToUtf16(command).c_str(),
-                                      zelvo::Utf8ToUtf16(parameters).c_str(), output);
-  *answer = zelvo::Utf16ToUtf8(output);
+  zelvo_char16 output[ZELVO_OUTPUT_CAPACITY] = {};
+  const std::u16string wide_command = zelvo::Utf8ToUtf16(command);
+  const std::u16string wide_parameters = zelvo::Utf8ToUtf16(parameters);
+  const int32_t result =
+      library.wide(reinterpret_cast<const zelvo_char16*>(wide_command.c_str()),
+                   reinterpret_cast<const zelvo_char16*>(wide_parameters.c_str()), output);
+  *answer = zelvo::Utf16ToUtf8(reinterpret_cast<const char16_t*>(output));
   return result;
 }
 
@@ -112,30 +179,32 @@ int RunScript(const Library& library, bool ansi) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  int first = 1;
+  const std::vector<std::string> arguments = Arguments(argc, argv);
+  const size_t count = arguments.size();
+  size_t first = 1;
   bool ansi = false;
-  if (first < argc && std::strcmp(argv[first], "--help") == 0) {
+  if (first < count && arguments[first] == "--help") {
     std::cout << kUsage;
     return 0;
   }
-  if (first < argc && std::strcmp(argv[first], "--ansi") == 0) {
+  if (first < count && arguments[first] == "--ansi") {
     ansi = true;
     ++first;
   }
-  if (first >= argc || argc - first > 2) {
+  if (first >= count || count - first > 2) {
     std::cerr << kUsage;
     return 2;
   }
   Library library;
-  if (!LoadLibrary(&library)) return 1;
-  if (std::strcmp(argv[first], "-") == 0 && argc - first == 1) return RunScript(library, ansi);
+  if (!LoadLibraryEntries(&library)) return 1;
+  if (arguments[first] == "-" && count - first == 1) return RunScript(library, ansi);
 
   std::string answer;
   const int32_t result =
-      Run(library, ansi, argv[first], first + 1 < argc ? argv[first + 1] : "", &answer);
+      Run(library, ansi, arguments[first], first + 1 < count ? arguments[first + 1] : "", &answer);
   if (!answer.empty()) std::cout << answer << '\n';
   if (result != 0) {
-    std::cerr << "zelvo: " << argv[first] << ": result " << result;
+    std::cerr << "zelvo: " << arguments[first] << ": result " << result;
     if (*zelvo::ResultText(result) != '\0') std::cerr << " (" << zelvo::ResultText(result) << ")";
     std::cerr << "\n";
   }

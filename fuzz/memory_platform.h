@@ -50,6 +50,7 @@ class MemoryPlatform final : public Platform {
   std::vector<uint8_t> written;
 
   char PathSeparator() const override { return '/'; }
+  std::string ProgramFileName(std::string_view name) const override { return std::string(name); }
   std::unique_ptr<ReadableFile> OpenForReading(const std::string&, FileError*) override {
     return std::make_unique<MemoryReadableFile>(input);
   }

@@ -3,6 +3,7 @@
 
 #include "engine/platform/platform.h"
 #include "library/include/zelvo.h"
+#include "library/library_engine.h"
 
 namespace {
 
@@ -19,8 +20,8 @@ bool Fits(const char* text, size_t limit) {
 
 }  // namespace
 
-extern "C" ZELVO_EXPORT int32_t ZelvoCommandA(const char* command, const char* parameters,
-                                              char* output) {
+extern "C" ZELVO_EXPORT int32_t ZELVO_CALL ZelvoCommandA(const char* command,
+                                                         const char* parameters, char* output) {
   if (command == nullptr || parameters == nullptr || output == nullptr) {
     return ZELVO_INVALID_PARAMETERS;
   }
@@ -38,7 +39,8 @@ extern "C" ZELVO_EXPORT int32_t ZelvoCommandA(const char* command, const char* p
   // Empty, so that after result 26 (the wide output untouched) the caller
   // receives the empty string.
   char16_t wide_output[ZELVO_OUTPUT_CAPACITY] = {};
-  const int32_t result = ZelvoCommandW(wide_command.c_str(), wide_parameters.c_str(), wide_output);
+  const int32_t result =
+      zelvo::LibraryEngine().Dispatch(wide_command, wide_parameters, wide_output);
   const std::string answer = platform->WideToAnsi(wide_output, ZELVO_OUTPUT_CAPACITY - 1);
   std::memset(output, 0, ZELVO_OUTPUT_CAPACITY);
   std::memcpy(output, answer.data(), answer.size());

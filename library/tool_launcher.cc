@@ -14,15 +14,16 @@ constexpr size_t kCommandLineLimit = 2599;
 
 std::optional<std::string> LocateTool(Platform* platform) {
   const char separator = platform->PathSeparator();
+  const std::string tool = platform->ProgramFileName("ZelvoTool");
   std::string common;
   if (platform->CommonFilesFolder(&common)) {
     std::string path = common;
-    for (const char* part : {"Orvane Systems", "Zelvo", "ZelvoTool"})
+    for (const std::string& part : {std::string("Orvane Systems"), std::string("Zelvo"), tool})
       path.append(1, separator).append(part);
     if (platform->PathExists(path)) return path;
   }
-  for (std::string path : {std::string(".") + separator + "ZelvoTool" + separator + "ZelvoTool",
-                           std::string(".") + separator + "ZelvoTool"}) {
+  for (std::string path : {std::string(".") + separator + "ZelvoTool" + separator + tool,
+                           std::string(".") + separator + tool}) {
     if (platform->PathExists(path)) return path;
   }
   return std::nullopt;

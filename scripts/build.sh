@@ -15,7 +15,9 @@ case "$kind" in
     flags=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DZELVO_SANITIZE=ON
            -DZELVO_BUILD_FUZZERS=ON -DZELVO_BUILD_TESTS=OFF -DZELVO_BUILD_TOOL=OFF)
     ;;
-  *) echo "usage: $0 [plain|sanitize|fuzz]" >&2; exit 2 ;;
+  win32) dir=build-win32; flags=(-DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake) ;;
+  win64) dir=build-win64; flags=(-DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-x86_64.cmake) ;;
+  *) echo "usage: $0 [plain|sanitize|fuzz|win32|win64]" >&2; exit 2 ;;
 esac
 
 cmake -S . -B "$dir" -G Ninja -DZELVO_WERROR=ON "${flags[@]}" >/dev/null

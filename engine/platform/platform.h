@@ -123,6 +123,9 @@ class Platform {
   // The character that separates folder names in a path.
   virtual char PathSeparator() const = 0;
 
+  // The file name of the program called `name` (with ".exe" on Windows).
+  virtual std::string ProgramFileName(std::string_view name) const = 0;
+
   // Opens an existing regular file for reading, never through a symbolic
   // link. Returns null on failure, and why in `*error`.
   virtual std::unique_ptr<ReadableFile> OpenForReading(const std::string& path,

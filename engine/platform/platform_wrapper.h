@@ -11,6 +11,9 @@ class PlatformWrapper : public Platform {
   explicit PlatformWrapper(Platform* target = Platform::Default()) : target_(target) {}
 
   char PathSeparator() const override { return target_->PathSeparator(); }
+  std::string ProgramFileName(std::string_view name) const override {
+    return target_->ProgramFileName(name);
+  }
   std::unique_ptr<ReadableFile> OpenForReading(const std::string& path, FileError* error) override {
     return target_->OpenForReading(path, error);
   }

@@ -10,22 +10,37 @@
 #ifndef ZELVO_H
 #define ZELVO_H
 
-#ifdef __cplusplus
-extern "C" {
-#else
+#include <stdint.h>
+
+#if defined(_WIN32)
+#include <wchar.h>
+#elif !defined(__cplusplus)
 #include <uchar.h>
 #endif
 
-#include <stdint.h>
+#ifdef __cplusplus
+extern "C" {
+#endif
 
+/* A UTF-16 code unit: wchar_t on Windows, char16_t elsewhere. */
+#if defined(_WIN32)
+typedef wchar_t zelvo_char16;
+#else
+typedef char16_t zelvo_char16;
+#endif
+
+/* The entry points are exported by their plain names; on Windows the caller
+ * removes the arguments from the stack (cdecl). */
 #if defined(_WIN32)
 #if defined(ZELVO_BUILDING_LIBRARY)
 #define ZELVO_EXPORT __declspec(dllexport)
 #else
 #define ZELVO_EXPORT __declspec(dllimport)
 #endif
+#define ZELVO_CALL __cdecl
 #else
 #define ZELVO_EXPORT __attribute__((visibility("default")))
+#define ZELVO_CALL
 #endif
 
 /* The output buffer of a command holds this many units (bytes for the ANSI
@@ -71,12 +86,13 @@ extern "C" {
  * Returns the result code; ZELVO_INVALID_PARAMETERS, touching nothing, when
  * any pointer is null.
  */
-ZELVO_EXPORT int32_t ZelvoCommandW(const char16_t* command, const char16_t* parameters,
-                                   char16_t* output);
+ZELVO_EXPORT int32_t ZELVO_CALL ZelvoCommandW(const zelvo_char16* command,
+                                              const zelvo_char16* parameters, zelvo_char16* output);
 
 /*
- * Runs one command, in the character set of the environment's locale
- * (LC_CTYPE; UTF-8 under the plain C locale).
+ * Runs one command, in the system ANSI code page on Windows, elsewhere in the
+ * character set of the environment's locale (LC_CTYPE; UTF-8 under the plain
+ * C locale).
  *
  * command:    at most 255 characters; zero-terminated.
  * parameters: at most 2047 characters; may be empty; zero-terminated.
@@ -89,7 +105,8 @@ ZELVO_EXPORT int32_t ZelvoCommandW(const char16_t* command, const char16_t* para
  * any pointer is null, when the command or parameters are too long, or when
  * they are not valid text in the character set.
  */
-ZELVO_EXPORT int32_t ZelvoCommandA(const char* command, const char* parameters, char* output);
+ZELVO_EXPORT int32_t ZELVO_CALL ZelvoCommandA(const char* command, const char* parameters,
+                                              char* output);
 
 #ifdef __cplusplus
 }

@@ -8,6 +8,7 @@ namespace zelvo {
 class PosixPlatform final : public Platform {
  public:
   char PathSeparator() const override { return '/'; }
+  std::string ProgramFileName(std::string_view name) const override { return std::string(name); }
   std::unique_ptr<ReadableFile> OpenForReading(const std::string& path, FileError* error) override;
   std::unique_ptr<WritableFile> CreateUniqueFile(const std::string& path_prefix,
                                                  std::string* created_path) override;
