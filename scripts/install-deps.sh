@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev qt6-webengine-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libxcb1-dev libgl-dev
   xvfb xauth openbox imagemagick valgrind fonts-dejavu-core
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine32 wine64
 )
 
 missing=()
@@ -24,6 +25,8 @@ if ((${#missing[@]})); then
   export DEBIAN_FRONTEND=noninteractive
   sudo_prefix=()
   [ "$(id -u)" -eq 0 ] || sudo_prefix=(sudo)
+  # wine32, for the 32-bit Windows programs, comes from the i386 architecture.
+  dpkg --print-foreign-architectures | grep -qx i386 || "${sudo_prefix[@]}" dpkg --add-architecture i386
   "${sudo_prefix[@]}" apt-get update -qq
   "${sudo_prefix[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

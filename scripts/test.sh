@@ -19,6 +19,12 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 scripts/build.sh fuzz
 (cd build-fuzz && ctest --output-on-failure -j "$(nproc)" --timeout 300)
 
+# The Windows library and host, 32- and 64-bit, under Wine against the Linux
+# build.
+scripts/build.sh win32
+scripts/build.sh win64
+tests/windows/same_bytes_test.sh build build-win32 build-win64
+
 tree_after=$(git status --porcelain --untracked-files=all 2>/dev/null || true)
 if [ "$tree_after" != "$tree_before" ]; then
   echo "The tests changed the source tree:" >&2
