@@ -22,11 +22,14 @@
 extern "C" {
 #endif
 
-/* A UTF-16 code unit: wchar_t on Windows, char16_t elsewhere. */
+/* A UTF-16 code unit: wchar_t on Windows, char16_t elsewhere; ZELVO_TEXT
+ * makes a string literal of them. */
 #if defined(_WIN32)
 typedef wchar_t zelvo_char16;
+#define ZELVO_TEXT(text) L##text
 #else
 typedef char16_t zelvo_char16;
+#define ZELVO_TEXT(text) u##text
 #endif
 
 /* The entry points are exported by their plain names; on Windows the caller

@@ -2,8 +2,8 @@
 #include "zelvo.h"
 
 int zelvo_header_test(void) {
-  char16_t output[ZELVO_OUTPUT_CAPACITY];
+  zelvo_char16 output[ZELVO_OUTPUT_CAPACITY];
   char ansi_output[ZELVO_OUTPUT_CAPACITY];
-  return ZelvoCommandW(u"GETDATA", u"datakey=k", output) +
+  return ZelvoCommandW(ZELVO_TEXT("GETDATA"), ZELVO_TEXT("datakey=k"), output) +
          ZelvoCommandA("GETDATA", "datakey=k", ansi_output);
 }

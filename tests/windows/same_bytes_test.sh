@@ -39,6 +39,16 @@ run_linux() { ZELVO_COMMON_APPDATA=$1 "$linux/bin/zelvo" - <"$2"; }
 run_windows() { ZELVO_COMMON_APPDATA="Z:${1//\//\\}" wine "$3/bin/zelvo.exe" - <"$2"; }
 store() { echo "$1/Orvane Systems/Zelvo/$2"; }
 
+# The public header, alone, as C and as C++, for both architectures.
+for arch in i686 x86_64; do
+  $arch-w64-mingw32-gcc -std=c11 -pedantic -Wall -Wextra -Werror -I"$(dirname "$0")/../../library/include" \
+    -c "$(dirname "$0")/../library/header_test.c" -o "$work/header-$arch.o" && pass ||
+    fail "zelvo.h as C for $arch"
+  $arch-w64-mingw32-g++ -x c++ -std=c++20 -Wall -Wextra -Werror -I"$(dirname "$0")/../../library/include" \
+    -c "$(dirname "$0")/../library/header_test.c" -o "$work/header-$arch-cxx.o" && pass ||
+    fail "zelvo.h as C++ for $arch"
+done
+
 for windows in "$@"; do
   name=$(basename "$windows")
   objdump=
