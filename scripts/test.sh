@@ -19,11 +19,17 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 scripts/build.sh fuzz
 (cd build-fuzz && ctest --output-on-failure -j "$(nproc)" --timeout 300)
 
-# The Windows library and host, 32- and 64-bit, under Wine against the Linux
-# build.
+# The Windows library and programs, 32- and 64-bit, under Wine (one prefix
+# for the run) against the Linux build.
 scripts/build.sh win32
 scripts/build.sh win64
+wine_home=$(mktemp -d)
+trap 'rm -rf "$wine_home"' EXIT
+export WINEPREFIX=$wine_home/prefix WINEDEBUG=-all
+wineboot -i >/dev/null 2>&1 || true
 tests/windows/same_bytes_test.sh build build-win32 build-win64
+tests/windows/monitor_echo_test.sh build-win32
+wineserver -k 2>/dev/null || true
 
 tree_after=$(git status --porcelain --untracked-files=all 2>/dev/null || true)
 if [ "$tree_after" != "$tree_before" ]; then
