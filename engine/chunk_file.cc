@@ -175,7 +175,6 @@ bool ChunkFile::ResumeDigest(const DigestState& state) {
   hash_ = std::move(copy);
   hash_pending_.clear();
   resume_offset_ = state.offset;
-  next_keep_ = resume_offset_ + keep_interval_;
   return true;
 }
 

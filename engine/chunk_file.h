@@ -126,14 +126,15 @@ class ChunkFile {
   // Compares the digest with the first 16 data bytes of `chunk`; finishes the
   // digest. Does not change the stored status.
   FileStatus VerifyChecksum(const Chunk& chunk);
-  // After Open, before any chunk: keeps a copy of the digest's state at the
-  // first chunk boundary at least `interval` bytes after the previous one
-  // kept (or after the state resumed from), appending it to `*states`.
-  void KeepDigestStates(size_t interval, std::vector<DigestState>* states);
   // Writing, after Open and before any chunk: the data of the chunks that lie
   // before `state.offset` is in `state` already. Those chunks are still
   // written, but not hashed again. False when the state cannot be copied.
   bool ResumeDigest(const DigestState& state);
+  // After Open (and ResumeDigest), before any chunk: keeps a copy of the
+  // digest's state at the first chunk boundary at least `interval` bytes
+  // after the previous one kept (or after the state resumed from), appending
+  // it to `*states`.
+  void KeepDigestStates(size_t interval, std::vector<DigestState>* states);
 
   // The result of the last Open, ReadChunk or WriteChunk.
   FileStatus Status() const { return status_; }
