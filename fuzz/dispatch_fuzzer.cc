@@ -42,7 +42,7 @@ class FuzzPlatform final : public PlatformWrapper {
     *folder = base_;
     return true;
   }
-  bool CommonFilesFolder(std::string*) override { return false; }
+  std::vector<std::string> CommonFilesFolders() override { return {}; }
   std::u16string ProcessCommandLine() override { return u"dispatch_fuzzer"; }
   std::unique_ptr<MonitorConnection> ConnectToMonitor() override { return nullptr; }
 

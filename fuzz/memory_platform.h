@@ -67,7 +67,7 @@ class MemoryPlatform final : public Platform {
   std::unique_ptr<FolderLock> LockFolder(const std::string&, int) override { return nullptr; }
   void GrantEveryoneAccess(const std::string&) override {}
   bool CommonAppDataFolder(std::string*) override { return false; }
-  bool CommonFilesFolder(std::string*) override { return false; }
+  std::vector<std::string> CommonFilesFolders() override { return {}; }
   std::u16string ProcessCommandLine() override { return u"fuzzer"; }
   std::unique_ptr<Md5Hash> NewMd5() override { return Default()->NewMd5(); }
   std::unique_ptr<MonitorConnection> ConnectToMonitor() override { return nullptr; }

@@ -15,9 +15,7 @@ constexpr size_t kCommandLineLimit = 2599;
 std::optional<std::string> LocateTool(Platform* platform) {
   const char separator = platform->PathSeparator();
   const std::string tool = platform->ProgramFileName("ZelvoTool");
-  std::string common;
-  if (platform->CommonFilesFolder(&common)) {
-    std::string path = common;
+  for (std::string path : platform->CommonFilesFolders()) {
     for (const std::string& part : {std::string("Orvane Systems"), std::string("Zelvo"), tool})
       path.append(1, separator).append(part);
     if (platform->PathExists(path)) return path;

@@ -176,9 +176,9 @@ class Platform {
   // missing. False when it cannot be had.
   virtual bool CommonAppDataFolder(std::string* folder) = 0;
 
-  // The folder below which machine-wide programs are installed. False when it
-  // cannot be had.
-  virtual bool CommonFilesFolder(std::string* folder) = 0;
+  // The folders below which machine-wide programs are installed, in the
+  // order to look for a program there; empty when none can be had.
+  virtual std::vector<std::string> CommonFilesFolders() = 0;
 
   // The command line of this process, as text.
   virtual std::u16string ProcessCommandLine() = 0;

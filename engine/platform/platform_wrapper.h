@@ -41,9 +41,7 @@ class PlatformWrapper : public Platform {
   bool CommonAppDataFolder(std::string* folder) override {
     return target_->CommonAppDataFolder(folder);
   }
-  bool CommonFilesFolder(std::string* folder) override {
-    return target_->CommonFilesFolder(folder);
-  }
+  std::vector<std::string> CommonFilesFolders() override { return target_->CommonFilesFolders(); }
   std::u16string ProcessCommandLine() override { return target_->ProcessCommandLine(); }
   std::unique_ptr<Md5Hash> NewMd5() override { return target_->NewMd5(); }
   std::unique_ptr<MonitorConnection> ConnectToMonitor() override {

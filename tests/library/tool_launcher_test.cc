@@ -1,8 +1,6 @@
 #include "library/tool_launcher.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <thread>
@@ -10,6 +8,7 @@
 #include "engine/result_code.h"
 #include "engine/text.h"
 #include "tests/support/engine_fixture.h"
+#include "tests/support/environment.h"
 #include "tests/support/store_bytes.h"
 
 namespace zelvo {
@@ -24,13 +23,15 @@ class ToolLauncherTest : public testing::EngineTest {
  protected:
   ToolLauncherTest() : previous_folder_(fs::current_path()) {
     fs::current_path(work_.path());
-    platform_.common_files = work_.path() + "/common";
-    ::setenv("FAKE_TOOL_LOG", Log().c_str(), 1);
+    platform_.common_files = work_.Path("common");
+    testing::SetVariable("FAKE_TOOL_LOG", Log());
   }
   ~ToolLauncherTest() override { fs::current_path(previous_folder_); }
 
-  std::string CommonTool() const { return work_.path() + "/common/Orvane Systems/Zelvo/ZelvoTool"; }
-  std::string Log() const { return work_.path() + "/log"; }
+  // The tool's file name: "ZelvoTool", or "ZelvoTool.exe" on Windows.
+  static std::string Tool() { return Platform::Default()->ProgramFileName("ZelvoTool"); }
+  std::string CommonTool() const { return work_.Path("common/Orvane Systems/Zelvo/" + Tool()); }
+  std::string Log() const { return work_.Path("log"); }
 
   static void Install(const std::string& path) {
     fs::create_directories(fs::path(path).parent_path());
@@ -58,7 +59,9 @@ TEST_F(ToolLauncherTest, ExitCodeComesBackUnchanged) {
   for (int32_t code : {0, 7, 200}) {
     EXPECT_EQ(Launch(u"LINK", u"exit=" + DecimalText(code)), code);
   }
+#ifndef _WIN32
   EXPECT_EQ(Launch(u"LINK", u"signal=15"), 128 + 15);
+#endif
 }
 
 TEST_F(ToolLauncherTest, ToolGetsTheCommandTextAndTheHostsFolder) {
@@ -72,25 +75,33 @@ TEST_F(ToolLauncherTest, ToolGetsTheCommandTextAndTheHostsFolder) {
 
 TEST_F(ToolLauncherTest, PlacesAreTriedInOrder) {
   EXPECT_EQ(LocateTool(&platform_), std::nullopt);
-  Install(work_.path() + "/ZelvoTool");
-  EXPECT_EQ(LocateTool(&platform_), "./ZelvoTool");
-  fs::remove(work_.path() + "/ZelvoTool");
-  Install(work_.path() + "/ZelvoTool/ZelvoTool");
-  EXPECT_EQ(LocateTool(&platform_), "./ZelvoTool/ZelvoTool");
+  Install(work_.Path(Tool()));
+  EXPECT_EQ(LocateTool(&platform_), testing::NativePath("./" + Tool()));
+  fs::remove(work_.Path(Tool()));
+  Install(work_.Path("ZelvoTool/" + Tool()));
+  EXPECT_EQ(LocateTool(&platform_), testing::NativePath("./ZelvoTool/" + Tool()));
   Install(CommonTool());
   EXPECT_EQ(LocateTool(&platform_), CommonTool());
   platform_.common_files.reset();
-  EXPECT_EQ(LocateTool(&platform_), "./ZelvoTool/ZelvoTool");
+  EXPECT_EQ(LocateTool(&platform_), testing::NativePath("./ZelvoTool/" + Tool()));
 }
 
 TEST_F(ToolLauncherTest, StartFailuresMapToTheirCodes) {
   EXPECT_EQ(Launch(u"LINK", u""), result::kToolNotFound);
   fs::create_directories(fs::path(CommonTool()).parent_path());
   testing::WriteFileBytes(CommonTool(), "not a program\n");
-  ::chmod(CommonTool().c_str(), 0644);
-  EXPECT_EQ(Launch(u"LINK", u""), result::kToolAccessDenied);
-  ::chmod(CommonTool().c_str(), 0755);
+#ifdef _WIN32
+  // Not a program image; a folder of the tool's name cannot be run at all.
   EXPECT_EQ(Launch(u"LINK", u""), result::kToolStartFailed);
+  fs::remove(CommonTool());
+  fs::create_directory(CommonTool());
+  EXPECT_EQ(Launch(u"LINK", u""), result::kToolAccessDenied);
+#else
+  fs::permissions(CommonTool(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(Launch(u"LINK", u""), result::kToolAccessDenied);
+  fs::permissions(CommonTool(), fs::perms::owner_all);
+  EXPECT_EQ(Launch(u"LINK", u""), result::kToolStartFailed);
+#endif
   EXPECT_FALSE(fs::exists(Log()));
 }
 
@@ -111,11 +122,11 @@ TEST_F(ToolLauncherTest, WindowCommandsDoNotHoldTheLock) {
   engine_ = NewEngine([this](std::u16string_view word, const ParameterMap& parameters) {
     return LaunchTool(&platform_, word, parameters);
   });
-  const std::string release = work_.path() + "/release";
+  const std::string release = work_.Path("release");
   const auto start = [&](const std::string& name) {
     return std::thread([&, name] {
-      const std::u16string parameters = Utf8ToUtf16("started=\"" + work_.path() + "/" + name +
-                                                    "\",wait=\"" + release + "\",exit=3");
+      const std::u16string parameters =
+          Utf8ToUtf16("started=\"" + work_.Path(name) + "\",wait=\"" + release + "\",exit=3");
       EXPECT_EQ(Run(u"INFODISPLAY", parameters), (CommandResult{3, u""}));
     });
   };
@@ -123,14 +134,26 @@ TEST_F(ToolLauncherTest, WindowCommandsDoNotHoldTheLock) {
     while (!fs::exists(path)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
   };
   std::thread first = start("one");
-  wait_for(work_.path() + "/one");
+  wait_for(work_.Path("one"));
   EXPECT_EQ(Run(u"ADDDATA", u"datakey=k,datastring=v"), (CommandResult{0, u""}));
   std::thread second = start("two");
-  wait_for(work_.path() + "/two");
+  wait_for(work_.Path("two"));
   testing::WriteFileBytes(release, "go");
   first.join();
   second.join();
 }
+
+#ifdef _WIN64
+// The 64-bit library also looks in the 32-bit common files folder, where the
+// 32-bit tool is installed.
+TEST(CommonFilesTest, SixtyFourBitLibraryAlsoTriesTheThirtyTwoBitFolder) {
+  testing::UnsetVariable("ZELVO_COMMON_FILES");
+  const std::vector<std::string> folders = Platform::Default()->CommonFilesFolders();
+  ASSERT_EQ(folders.size(), 2u);
+  EXPECT_TRUE(folders[0].ends_with("\\Program Files\\Common Files")) << folders[0];
+  EXPECT_TRUE(folders[1].ends_with("\\Program Files (x86)\\Common Files")) << folders[1];
+}
+#endif
 
 }  // namespace
 }  // namespace zelvo

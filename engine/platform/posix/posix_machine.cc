@@ -38,23 +38,22 @@ bool PosixPlatform::CommonAppDataFolder(std::string* folder) {
   return true;
 }
 
-bool PosixPlatform::CommonFilesFolder(std::string* folder) {
+std::vector<std::string> PosixPlatform::CommonFilesFolders() {
   std::string base = EnvironmentOr("ZELVO_COMMON_FILES", "");
   if (base.empty()) {
     // The libexec folder of the install this code was loaded from: the
     // library's (or the program's) own folder, then the way to libexec.
     Dl_info info;
     if (::dladdr(reinterpret_cast<void*>(&IsFolder), &info) == 0 || info.dli_fname == nullptr)
-      return false;
+      return {};
     char* resolved = ::realpath(info.dli_fname, nullptr);
-    if (resolved == nullptr) return false;
+    if (resolved == nullptr) return {};
     const std::string own_path = resolved;
     std::free(resolved);
     base = own_path.substr(0, own_path.rfind('/') + 1) + ZELVO_LIBEXEC_FROM_LIBDIR;
   }
   while (base.size() > 1 && base.back() == '/') base.pop_back();
-  *folder = std::move(base);
-  return true;
+  return {std::move(base)};
 }
 
 std::u16string PosixPlatform::ProcessCommandLine() {

@@ -23,7 +23,7 @@ class PosixPlatform final : public Platform {
   void GrantEveryoneAccess(const std::string& path) override;
 
   bool CommonAppDataFolder(std::string* folder) override;
-  bool CommonFilesFolder(std::string* folder) override;
+  std::vector<std::string> CommonFilesFolders() override;
   std::u16string ProcessCommandLine() override;
 
   std::unique_ptr<Md5Hash> NewMd5() override;

@@ -10,8 +10,9 @@
 namespace zelvo {
 namespace {
 
-constexpr int kCommonAppData = 0x8023;       // CSIDL_COMMON_APPDATA | CSIDL_FLAG_CREATE
-constexpr int kCommonProgramFiles = 0x802B;  // CSIDL_PROGRAM_FILES_COMMON | CSIDL_FLAG_CREATE
+constexpr int kCommonAppData = 0x8023;        // CSIDL_COMMON_APPDATA | CSIDL_FLAG_CREATE
+constexpr int kCommonProgramFiles = 0x802B;   // CSIDL_PROGRAM_FILES_COMMON | CSIDL_FLAG_CREATE
+constexpr int kCommonProgramFilesX86 = 0x2C;  // CSIDL_PROGRAM_FILES_COMMONX86
 
 // The override from the environment when set, else the shell's folder.
 bool MachineFolder(const wchar_t* variable, int shell_folder, std::string* folder) {
@@ -37,8 +38,21 @@ bool Win32Platform::CommonAppDataFolder(std::string* folder) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-bool Win32Platform::CommonFilesFolder(std::string* folder) {
-  return MachineFolder(L"ZELVO_COMMON_FILES", kCommonProgramFiles, folder);
+std::vector<std::string> Win32Platform::CommonFilesFolders() {
+  std::vector<std::string> folders;
+  std::string folder;
+  if (MachineFolder(L"ZELVO_COMMON_FILES", kCommonProgramFiles, &folder)) folders.push_back(folder);
+#ifdef _WIN64
+  // The tool is a 32-bit program: installed in the 32-bit common files
+  // folder, which a 64-bit process sees under another name.
+  if (wchar_t path[MAX_PATH] = {};
+      ::GetEnvironmentVariableW(L"ZELVO_COMMON_FILES", nullptr, 0) == 0 &&
+      ::SHGetFolderPathW(nullptr, kCommonProgramFilesX86, nullptr, 0, path) == S_OK) {
+    const std::string x86 = Utf8FromWide(path);
+    if (folders.empty() || folders[0] != x86) folders.push_back(x86);
+  }
+#endif
+  return folders;
 }
 
 std::u16string Win32Platform::ProcessCommandLine() {
