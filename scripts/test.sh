@@ -19,14 +19,20 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 scripts/build.sh fuzz
 (cd build-fuzz && ctest --output-on-failure -j "$(nproc)" --timeout 300)
 
-# The Windows library and programs, 32- and 64-bit, under Wine (one prefix
-# for the run) against the Linux build.
+# The Windows library and programs, 32- and 64-bit, under Wine with one
+# prefix and one virtual display for the run: their own test suites, then
+# the same answers and bytes as the Linux build, then the monitor echo.
 scripts/build.sh win32
 scripts/build.sh win64
 wine_home=$(mktemp -d)
-trap 'rm -rf "$wine_home"' EXIT
-export WINEPREFIX=$wine_home/prefix WINEDEBUG=-all
+display=:$((200 + RANDOM % 100))
+Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true; rm -rf "$wine_home"' EXIT
+export WINEPREFIX=$wine_home/prefix WINEDEBUG=-all DISPLAY=$display
 wineboot -i >/dev/null 2>&1 || true
+(cd build-win32 && ctest --output-on-failure -j "$(nproc)" --timeout 900)
+(cd build-win64 && ctest --output-on-failure -j "$(nproc)" --timeout 900)
 tests/windows/same_bytes_test.sh build build-win32 build-win64
 tests/windows/monitor_echo_test.sh build-win32
 wineserver -k 2>/dev/null || true

@@ -63,11 +63,11 @@ std::string WriteAll(Platform* platform, const std::string& path,
 
 class ChunkFileTest : public ::testing::Test {
  protected:
-  std::string PathOf(const std::string& name) const { return folder_.path() + "/" + name; }
+  std::string PathOf(const std::string& name) const { return folder_.Path(name); }
   std::vector<std::string> FolderNames() const {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
-      names.push_back(entry.path().filename());
+      names.push_back(entry.path().filename().string());
     }
     std::sort(names.begin(), names.end());
     return names;

@@ -6,6 +6,7 @@
 
 #include "engine/text.h"
 #include "tests/support/engine_fixture.h"
+#include "tests/support/environment.h"
 #include "tests/support/monitor_listener.h"
 
 namespace zelvo {
@@ -149,7 +150,7 @@ TEST_F(CommandEngineTest, EchoesEveryCommandWhileTheMonitorListens) {
 
 TEST_F(CommandEngineTest, NoEchoWithoutAMonitorAtStart) {
   testing::TempFolder runtime;
-  ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
+  testing::SetVariable("XDG_RUNTIME_DIR", runtime.path());
   platform_.monitor_present = true;
   engine();
   testing::MonitorListener monitor(runtime.path());

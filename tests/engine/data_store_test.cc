@@ -1,7 +1,6 @@
 #include "engine/data_store.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <chrono>
 #include <filesystem>

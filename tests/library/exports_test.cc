@@ -1,8 +1,13 @@
-// The real libzelvo.so, loaded with dlopen as a host loads it, over a data
-// folder of this test process.
+// The real libzelvo.so (dlopen) or Zelvo.dll (LoadLibraryW), loaded as a host
+// loads it, over a data folder of this test process. On Windows the suite
+// runs once under each ANSI code page the test run sets (1252, and 932, a
+// double-byte one).
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <dlfcn.h>
+#endif
 #include <gtest/gtest.h>
-#include <locale.h>
 
 #include <cstdio>
 #include <cstring>
@@ -10,6 +15,7 @@
 #include <set>
 
 #include "engine/text.h"
+#include "tests/support/environment.h"
 #include "tests/support/own_folder.h"
 #include "tests/support/temp_folder.h"
 #include "zelvo.h"
@@ -22,6 +28,13 @@ using AnsiEntry = decltype(&ZelvoCommandA);
 
 WideEntry wide_entry = nullptr;
 AnsiEntry ansi_entry = nullptr;
+// The names the library exports.
+std::set<std::string> exported_names;
+
+// The header's UTF-16 unit: char16_t, or wchar_t on Windows (the same bits).
+const zelvo_char16* Units(const std::u16string& text) {
+  return reinterpret_cast<const zelvo_char16*>(text.c_str());
+}
 
 struct WideResult {
   int32_t code;
@@ -31,8 +44,8 @@ struct WideResult {
 
 WideResult Wide(std::u16string_view command, std::u16string_view parameters = u"") {
   char16_t output[ZELVO_OUTPUT_CAPACITY] = {u'#', 0};
-  const int32_t code =
-      wide_entry(std::u16string(command).c_str(), std::u16string(parameters).c_str(), output);
+  const int32_t code = wide_entry(Units(std::u16string(command)), Units(std::u16string(parameters)),
+                                  reinterpret_cast<zelvo_char16*>(output));
   return {code, output};
 }
 
@@ -50,18 +63,30 @@ AnsiResult Ansi(const std::string& command, const std::string& parameters = "") 
   return {code, output};
 }
 
+// A character of two bytes in the host's character set (UTF-8 on Linux, the
+// ANSI code page on Windows); empty when the set has none.
+std::string TwoByteCharacter() {
+#ifdef _WIN32
+  if (::GetACP() == 932) return "\x82\xA0";  // HIRAGANA LETTER A
+  return "";
+#else
+  return "\xC3\xA9";  // e acute
+#endif
+}
+
+// Bytes that are no text in the host's character set; empty when every byte
+// string is (a single-byte code page).
+std::string InvalidAnsi() {
+#ifdef _WIN32
+  if (::GetACP() == 932) return "\x82";  // a lead byte without its trail byte
+  return "";
+#else
+  return "\xFF\xFE";
+#endif
+}
+
 TEST(ExportsTest, OnlyTheTwoEntryPointsAreVisible) {
-  FILE* pipe = ::popen("nm -D --defined-only " ZELVO_LIBRARY_PATH, "r");
-  ASSERT_NE(pipe, nullptr);
-  std::set<std::string> symbols;
-  char line[512];
-  while (std::fgets(line, sizeof line, pipe) != nullptr) {
-    std::string text(line);
-    text.erase(text.find_last_not_of("\n") + 1);
-    symbols.insert(text.substr(text.rfind(' ') + 1));
-  }
-  ASSERT_EQ(::pclose(pipe), 0);
-  EXPECT_EQ(symbols, (std::set<std::string>{"ZelvoCommandA", "ZelvoCommandW"}));
+  EXPECT_EQ(exported_names, (std::set<std::string>{"ZelvoCommandA", "ZelvoCommandW"}));
 }
 
 TEST(ExportsTest, BothEntriesRunCommands) {
@@ -82,11 +107,13 @@ TEST(ExportsTest, AnswersAreCutAtTheBufferSize) {
     EXPECT_EQ(Ansi("GETVALUE", "valname=UFNM"), (AnsiResult{0, expected}));
     EXPECT_EQ(Wide(u"GETVALUE", u"valname=UFNM"), (WideResult{0, Utf8ToUtf16(expected)}));
   }
-  // Two bytes a character in UTF-8: the ANSI answer stops between characters.
-  std::string e_acute;
-  for (int i = 0; i < 200; ++i) e_acute += "\xC3\xA9";
-  ASSERT_EQ(Ansi("UPDATEUSER", "firstname=" + e_acute).code, 0);
-  EXPECT_EQ(Ansi("GETVALUE", "valname=UFNM"), (AnsiResult{0, e_acute.substr(0, 254)}));
+  // Two bytes a character: the ANSI answer stops between characters.
+  const std::string two_bytes = TwoByteCharacter();
+  if (two_bytes.empty()) return;
+  std::string text;
+  for (int i = 0; i < 200; ++i) text += two_bytes;
+  ASSERT_EQ(Ansi("UPDATEUSER", "firstname=" + text).code, 0);
+  EXPECT_EQ(Ansi("GETVALUE", "valname=UFNM"), (AnsiResult{0, text.substr(0, 254)}));
   EXPECT_EQ(Wide(u"GETVALUE", u"valname=UFNM").output.size(), 200u);
 }
 
@@ -100,10 +127,10 @@ TEST(ExportsTest, AnsiOutputBufferIsZeroFilled) {
 }
 
 TEST(ExportsTest, BadArgumentsGiveInvalidParametersAndTouchNothing) {
-  char16_t wide[ZELVO_OUTPUT_CAPACITY] = {u'#', 0};
-  EXPECT_EQ(wide_entry(nullptr, u"", wide), ZELVO_INVALID_PARAMETERS);
-  EXPECT_EQ(wide_entry(u"GETDATA", nullptr, wide), ZELVO_INVALID_PARAMETERS);
-  EXPECT_EQ(wide_entry(u"GETDATA", u"", nullptr), ZELVO_INVALID_PARAMETERS);
+  zelvo_char16 wide[ZELVO_OUTPUT_CAPACITY] = {u'#', 0};
+  EXPECT_EQ(wide_entry(nullptr, ZELVO_TEXT(""), wide), ZELVO_INVALID_PARAMETERS);
+  EXPECT_EQ(wide_entry(ZELVO_TEXT("GETDATA"), nullptr, wide), ZELVO_INVALID_PARAMETERS);
+  EXPECT_EQ(wide_entry(ZELVO_TEXT("GETDATA"), ZELVO_TEXT(""), nullptr), ZELVO_INVALID_PARAMETERS);
   EXPECT_EQ(wide[0], u'#');
 
   char ansi[ZELVO_OUTPUT_CAPACITY] = {'#', 0};
@@ -115,7 +142,9 @@ TEST(ExportsTest, BadArgumentsGiveInvalidParametersAndTouchNothing) {
             (AnsiResult{28, std::string(255, '#')}));
   EXPECT_EQ(Ansi("ADDDATA", "datakey=k,datastring=" + std::string(2047 - 21, 'x')),
             (AnsiResult{0, ""}));
-  EXPECT_EQ(Ansi("GETDATA", "datakey=\xFF\xFE"), (AnsiResult{28, std::string(255, '#')}));
+  if (const std::string invalid = InvalidAnsi(); !invalid.empty()) {
+    EXPECT_EQ(Ansi("GETDATA", "datakey=" + invalid), (AnsiResult{28, std::string(255, '#')}));
+  }
   EXPECT_EQ(Ansi(std::string(255, 'A')), (AnsiResult{37, ""}));
 }
 
@@ -135,24 +164,71 @@ TEST(ExportsTest, WindowCommandRunsTheTool) {
 }  // namespace
 }  // namespace zelvo
 
+namespace {
+
+// Loads the library and finds its entry points and exported names.
+bool LoadLibraryUnderTest() {
+#ifdef _WIN32
+  const HMODULE library = ::LoadLibraryW(std::filesystem::path(ZELVO_LIBRARY_PATH).c_str());
+  if (library == nullptr) return false;
+  const auto entry = [library](const char* name) {
+    return reinterpret_cast<void*>(::GetProcAddress(library, name));
+  };
+  // The names of the loaded image's export table.
+  const auto* base = reinterpret_cast<const BYTE*>(library);
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+  const IMAGE_DATA_DIRECTORY& directory =
+      nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
+  const auto* exports =
+      reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + directory.VirtualAddress);
+  const auto* names = reinterpret_cast<const DWORD*>(base + exports->AddressOfNames);
+  for (DWORD i = 0; i < exports->NumberOfNames; ++i) {
+    zelvo::exported_names.insert(reinterpret_cast<const char*>(base + names[i]));
+  }
+#else
+  void* library = ::dlopen(ZELVO_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
+  if (library == nullptr) {
+    std::fprintf(stderr, "%s\n", ::dlerror());
+    return false;
+  }
+  const auto entry = [library](const char* name) { return ::dlsym(library, name); };
+  FILE* pipe = ::popen("nm -D --defined-only " ZELVO_LIBRARY_PATH, "r");
+  if (pipe == nullptr) return false;
+  char line[512];
+  while (std::fgets(line, sizeof line, pipe) != nullptr) {
+    std::string text(line);
+    text.erase(text.find_last_not_of("\n") + 1);
+    zelvo::exported_names.insert(text.substr(text.rfind(' ') + 1));
+  }
+  if (::pclose(pipe) != 0) return false;
+#endif
+  zelvo::wide_entry = reinterpret_cast<zelvo::WideEntry>(entry("ZelvoCommandW"));
+  zelvo::ansi_entry = reinterpret_cast<zelvo::AnsiEntry>(entry("ZelvoCommandA"));
+  return zelvo::wide_entry != nullptr && zelvo::ansi_entry != nullptr;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   // The library reads its folders while it loads: they must be set before.
   zelvo::testing::TempFolder data;
   zelvo::testing::TempFolder tools;
-  const std::filesystem::path tool = tools.path() + "/Orvane Systems/Zelvo/ZelvoTool";
+#ifdef _WIN32
+  const std::filesystem::path tool = tools.Path("Orvane Systems/Zelvo/ZelvoTool.exe");
+#else
+  const std::filesystem::path tool = tools.Path("Orvane Systems/Zelvo/ZelvoTool");
+#endif
   std::filesystem::create_directories(tool.parent_path());
   std::filesystem::copy_file(ZELVO_FAKE_TOOL, tool);
-  ::setenv("ZELVO_COMMON_APPDATA", data.path().c_str(), 1);
-  ::setenv("ZELVO_COMMON_FILES", tools.path().c_str(), 1);
-  ::setenv("LC_ALL", "C", 1);
-  ::unsetenv("XDG_RUNTIME_DIR");
-  void* library = ::dlopen(ZELVO_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
-  if (library == nullptr) {
-    std::fprintf(stderr, "cannot load %s: %s\n", ZELVO_LIBRARY_PATH, ::dlerror());
+  zelvo::testing::SetVariable("ZELVO_COMMON_APPDATA", data.path());
+  zelvo::testing::SetVariable("ZELVO_COMMON_FILES", tools.path());
+  zelvo::testing::SetVariable("LC_ALL", "C");
+  zelvo::testing::UnsetVariable("XDG_RUNTIME_DIR");
+  if (!LoadLibraryUnderTest()) {
+    std::fprintf(stderr, "cannot load %s\n", ZELVO_LIBRARY_PATH);
     return 1;
   }
-  zelvo::wide_entry = reinterpret_cast<zelvo::WideEntry>(::dlsym(library, "ZelvoCommandW"));
-  zelvo::ansi_entry = reinterpret_cast<zelvo::AnsiEntry>(::dlsym(library, "ZelvoCommandA"));
   return zelvo::testing::RunTestsInOwnFolder();
 }

@@ -1,9 +1,11 @@
 // Real host processes (the command-line host over the real library) sharing
-// one data folder at the same time, killed midway, and run as another user.
+// one data folder at the same time, killed midway (SIGKILL, TerminateProcess),
+// and run as another user (Linux).
 #include <gtest/gtest.h>
-#include <signal.h>
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <future>
@@ -18,6 +20,7 @@
 #include "engine/text.h"
 #include "engine/user_profile.h"
 #include "tests/support/child_process.h"
+#include "tests/support/environment.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_platform.h"
 
@@ -30,8 +33,8 @@ using testing::RunChild;
 class ProcessesTest : public ::testing::Test {
  protected:
   ProcessesTest() {
-    ::setenv("ZELVO_COMMON_APPDATA", base_.path().c_str(), 1);
-    ::unsetenv("XDG_RUNTIME_DIR");
+    testing::SetVariable("ZELVO_COMMON_APPDATA", base_.path());
+    testing::UnsetVariable("XDG_RUNTIME_DIR");
     platform_.app_data = base_.path();
   }
 
@@ -106,7 +109,7 @@ TEST_F(ProcessesTest, ProfileUpdatesOfDifferentFieldsAreAllKept) {
   EXPECT_EQ(RunChild({ZELVO_CLI_PATH, "-"}, options).exit_code, 0);
   other.join();
   UserProfile profile;
-  ASSERT_EQ(profile.Load(&platform_, base_.path() + "/Orvane Systems/Zelvo/user.zu2"), 0);
+  ASSERT_EQ(profile.Load(&platform_, base_.Path("Orvane Systems/Zelvo/user.zu2")), 0);
   EXPECT_EQ(profile.first_name, u"A" + DecimalText(kUpdates - 1));
   EXPECT_EQ(profile.last_name, u"B" + DecimalText(kUpdates - 1));
 }
@@ -135,7 +138,7 @@ TEST_F(ProcessesTest, KilledHostLeavesALoadableFile) {
     }
     host.WriteLine("ADDDATA,datakey=\"k\",datastring=\"unconfirmed" + std::to_string(round) + "\"");
     std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
-    host.Kill(SIGKILL);
+    host.Kill();
     host.Wait();
 
     FileStatus status = 0;
@@ -149,7 +152,7 @@ TEST_F(ProcessesTest, KilledHostLeavesALoadableFile) {
   // The next change removes whatever a killed writer left behind.
   ASSERT_EQ(RunChild({ZELVO_CLI_PATH, "ADDDATA", "datakey=k,datastring=last"}).exit_code, 0);
   for (const auto& entry :
-       std::filesystem::directory_iterator(base_.path() + "/Orvane Systems/Zelvo")) {
+       std::filesystem::directory_iterator(base_.Path("Orvane Systems/Zelvo"))) {
     EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos) << entry.path();
   }
 }
@@ -160,7 +163,7 @@ TEST_F(ProcessesTest, KilledHostLeavesALoadableProfile) {
   std::mt19937 random(20261211);
   std::u16string confirmed;
   int counter = 0;
-  const std::string path = base_.path() + "/Orvane Systems/Zelvo/user.zu2";
+  const std::string path = base_.Path("Orvane Systems/Zelvo/user.zu2");
   for (int round = 0; round < KillRounds(); ++round) {
     testing::LiveChild host({ZELVO_CLI_PATH, "-"});
     const int commands = static_cast<int>(random() % 6);
@@ -175,7 +178,7 @@ TEST_F(ProcessesTest, KilledHostLeavesALoadableProfile) {
     host.WriteLine("UPDATEUSER,firstname=\"" + Utf16ToUtf8(cut_short) + "\",lastname=\"" +
                    Utf16ToUtf8(cut_short) + "\"");
     std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
-    host.Kill(SIGKILL);
+    host.Kill();
     host.Wait();
 
     UserProfile profile;
@@ -240,6 +243,7 @@ TEST_F(ProcessesTest, ThreadedHostsAndToolsTogether) {
   EXPECT_EQ(StoredValues(u"MIXED"), expected);
 }
 
+#ifndef _WIN32
 // The folder made by root under umask 077 is still usable by another user.
 TEST_F(ProcessesTest, AnotherUserCanUseTheFolder) {
   if (::geteuid() != 0) GTEST_SKIP() << "needs root to switch users";
@@ -265,6 +269,7 @@ TEST_F(ProcessesTest, AnotherUserCanUseTheFolder) {
   EXPECT_EQ(RunChild({ZELVO_CLI_PATH, "DELDATA", "datakey=k,datastring=nobody"}).exit_code, 0);
   EXPECT_EQ(RunChild({host, "GETDATA", "datakey=k"}, as_nobody).output, "root\n");
 }
+#endif
 
 }  // namespace
 }  // namespace zelvo

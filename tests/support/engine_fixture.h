@@ -51,7 +51,7 @@ class EngineTest : public ::testing::Test {
 
   static std::u16string Untouched() { return std::u16string(kOutputCapacity - 1, u'#'); }
 
-  std::string DataFolderPath() const { return base_.path() + "/Orvane Systems/Zelvo/"; }
+  std::string DataFolderPath() const { return base_.Path("Orvane Systems/Zelvo/"); }
   std::string StorePath(const char* name) const { return DataFolderPath() + name; }
 
   TempFolder base_;

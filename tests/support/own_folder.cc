@@ -1,9 +1,9 @@
 #include "tests/support/own_folder.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "tests/support/temp_folder.h"
 
@@ -11,13 +11,15 @@ namespace zelvo::testing {
 
 int RunTestsInOwnFolder() {
   TempFolder folder;
-  if (folder.path().empty() || ::chdir(folder.path().c_str()) != 0) {
-    std::perror("cannot change into a temporary folder");
+  std::error_code error;
+  if (!folder.path().empty()) std::filesystem::current_path(folder.path(), error);
+  if (folder.path().empty() || error) {
+    std::fprintf(stderr, "cannot change into a temporary folder\n");
     return 1;
   }
   const int result = RUN_ALL_TESTS();
   // Out of the folder before it goes.
-  if (::chdir("/") != 0) std::perror("chdir");
+  std::filesystem::current_path(std::filesystem::temp_directory_path(error), error);
   return result;
 }
 

@@ -35,9 +35,10 @@ class TrackedFile final : public WritableFile {
 
 PowerLossPlatform::PowerLossPlatform(const std::string& folder) : folder_(folder) {
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    const std::string path = entry.path().string();
     auto node = std::make_shared<Node>();
-    node->written = node->flushed = ReadFileBytes(entry.path());
-    names_[entry.path()] = durable_names_[entry.path()] = node;
+    node->written = node->flushed = ReadFileBytes(path);
+    names_[path] = durable_names_[path] = node;
   }
 }
 

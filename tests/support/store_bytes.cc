@@ -1,12 +1,11 @@
 #include "tests/support/store_bytes.h"
 
-#include <openssl/evp.h>
-
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 
 #include "engine/checksum_salt.h"
+#include "engine/platform/platform.h"
 
 namespace zelvo::testing {
 
@@ -36,12 +35,16 @@ FileBytes& FileBytes::Checksum() { return Chunk("CKSM", Digest()); }
 std::string FileBytes::Digest() const {
   const std::string input =
       std::string(kChecksumSaltFirstPiece) + std::string(kChecksumSaltSecondPiece) + hashed_;
-  unsigned char digest[EVP_MAX_MD_SIZE];
-  unsigned int size = 0;
-  if (EVP_Digest(input.data(), input.size(), digest, &size, EVP_md5(), nullptr) != 1) {
+  // The platform's MD5 primitive (OpenSSL or CryptoAPI); the framing and
+  // the salt are this file's own.
+  std::unique_ptr<Md5Hash> md5 = Platform::Default()->NewMd5();
+  uint8_t digest[16];
+  if (md5 == nullptr ||
+      !md5->Update(reinterpret_cast<const uint8_t*>(input.data()), input.size()) ||
+      !md5->Finish(digest)) {
     throw std::runtime_error("MD5 failed");
   }
-  return std::string(reinterpret_cast<char*>(digest), size);
+  return std::string(reinterpret_cast<char*>(digest), sizeof digest);
 }
 
 std::string ReadFileBytes(const std::string& path) {

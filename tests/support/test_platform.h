@@ -51,10 +51,9 @@ class TestPlatform : public PlatformWrapper {
     *folder = *app_data;
     return true;
   }
-  bool CommonFilesFolder(std::string* folder) override {
-    if (!common_files) return false;
-    *folder = *common_files;
-    return true;
+  std::vector<std::string> CommonFilesFolders() override {
+    if (!common_files) return {};
+    return {*common_files};
   }
   std::u16string ProcessCommandLine() override { return command_line; }
   std::unique_ptr<MonitorConnection> ConnectToMonitor() override {

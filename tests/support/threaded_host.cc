@@ -3,7 +3,13 @@
 // Thread t adds the values NAME-t-0 .. NAME-t-(COUNT-1) to the key "MIXED",
 // taking out every third one again right after the next is in, and prints
 // one line for each change the library confirmed: "+value" or "-value".
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#else
 #include <dlfcn.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,13 +20,30 @@
 
 #include "engine/text.h"
 
+// UTF-16 units: char16_t here, wchar_t in the Windows header, the same bits.
 using WideEntry = int32_t (*)(const char16_t*, const char16_t*, char16_t*);
+
+WideEntry LoadWideEntry(const char* library_path) {
+#ifdef _WIN32
+  const HMODULE library = ::LoadLibraryA(library_path);
+  if (library == nullptr) return nullptr;
+  return reinterpret_cast<WideEntry>(
+      reinterpret_cast<void*>(::GetProcAddress(library, "ZelvoCommandW")));
+#else
+  void* library = ::dlopen(library_path, RTLD_NOW);
+  if (library == nullptr) return nullptr;
+  return reinterpret_cast<WideEntry>(::dlsym(library, "ZelvoCommandW"));
+#endif
+}
 
 int main(int argc, char** argv) {
   if (argc != 5) return 2;
-  void* library = ::dlopen(argv[1], RTLD_NOW);
-  if (library == nullptr) return 3;
-  const auto command = reinterpret_cast<WideEntry>(::dlsym(library, "ZelvoCommandW"));
+  const WideEntry command = LoadWideEntry(argv[1]);
+  if (command == nullptr) return 3;
+#ifdef _WIN32
+  // Lines end in LF alone, as on Linux.
+  ::_setmode(::_fileno(stdout), _O_BINARY);
+#endif
   const int threads = std::atoi(argv[2]);
   const int count = std::atoi(argv[3]);
   const std::string name = argv[4];
