@@ -1,0 +1,183 @@
+#include "tool/core/tool_run.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "engine/data_folder.h"
+#include "engine/result_code.h"
+#include "engine/user_profile.h"
+#include "tool/core/country_names.h"
+#include "tool/core/form_fields.h"
+#include "tool/core/report_page.h"
+#include "tool/core/tool_command_line.h"
+
+#ifndef ZELVO_VERSION_MAJOR
+#define ZELVO_VERSION_MAJOR 5
+#define ZELVO_VERSION_MINOR 7
+#endif
+
+namespace zelvo {
+namespace {
+
+bool IsWindowCommand(std::u16string_view word) {
+  return word == u"LINK" || word == u"INFODISPLAY" || word == u"DEBUGDISPLAY";
+}
+
+}  // namespace
+
+ToolRun::ToolRun(Platform* platform, ToolServices* services)
+    : engine_(platform), services_(services), result_(result::kUnknownCommand) {}
+
+bool ToolRun::OpensWindow(std::u16string_view command_line) {
+  return IsWindowCommand(SplitToolCommandLine(command_line).command);
+}
+
+std::u16string ToolRun::Parameter(std::u16string_view key) const {
+  std::u16string value;
+  GetText(parameters_, key, &value);
+  return value;
+}
+
+bool ToolRun::Start(std::u16string_view command_line) {
+  get_mode_ = services_->ReadHttpGetMode();
+  services_->RegisterUrlScheme();
+
+  const ToolCommandLine line = SplitToolCommandLine(command_line);
+  command_ = line.command;
+  echo_command_ = line.command;
+  echo_parameters_ = line.parameters;
+  parameters_ = ParseParameters(line.parameters);
+
+  int32_t parent = 0;
+  if (GetInt(parameters_, u"parentwnd", &parent) && parent != 0) {
+    services_->AttachParentWindow(parent);
+  }
+  GetInt(parameters_, u"silent", &silent_);
+  const std::u16string language = Parameter(u"language_id");
+  if (!language.empty() && language != u"ENU") services_->LoadTranslation(language);
+  alternative_links_ = parameters_.contains(u"vantolinks");
+
+  // The command words are compared exactly as received.
+  if (command_ == u"LINK") {
+    result_ = result::kSuccess;
+    if (!services_->IsOnline()) {
+      result_ = result::kOffline;
+      if (silent_ == 0) services_->ShowMessage(ResultMessage(result_), u"ZelvoTool");
+      return false;
+    }
+  } else if (command_ == u"INFODISPLAY" || command_ == u"DEBUGDISPLAY") {
+    result_ = result::kSuccess;
+    maximized_start_ = true;
+  } else {
+    RunStoreCommand();
+    return false;
+  }
+  // The window opens maximised also when it was closed so.
+  if (services_->ReadWindowWasMaximized()) maximized_start_ = true;
+  return true;
+}
+
+void ToolRun::RunStoreCommand() {
+  static constexpr std::u16string_view kStoreCommands[] = {u"UPDATEUSER", u"ADDDATA",  u"DELDATA",
+                                                           u"GETDATA",    u"GETVALUE", u"DELUSER"};
+  if (std::find(std::begin(kStoreCommands), std::end(kStoreCommands), command_) ==
+      std::end(kStoreCommands)) {
+    return;  // result stays 37
+  }
+  try {
+    std::u16string output;
+    result_ = engine_.RunStoreCommand(command_, parameters_, &output);
+    if (command_ == u"GETDATA" || command_ == u"GETVALUE") result_text_ = std::move(output);
+  } catch (...) {
+    result_ = result::kUnknownError;
+  }
+}
+
+int ToolRun::Finish() {
+  switch (services_->WriteRunResult(result_text_, result_)) {
+    case ResultWriteFailure::kNone:
+      break;
+    case ResultWriteFailure::kCannotCreate:
+      ShowMessage(services_->Translate("ZelvoToolApp", "Unable to create user registry"));
+      break;
+    case ResultWriteFailure::kCannotWrite:
+      ShowMessage(services_->Translate("ZelvoToolApp", "Unable to write to user registry"));
+      break;
+  }
+  for (const std::string& path : temporary_files_) engine_.platform()->RemoveFile(path);
+  temporary_files_.clear();
+  engine_.EchoToMonitor(echo_command_, echo_parameters_, result_, result_text_);
+  return result_;
+}
+
+void ToolRun::ShowMessage(std::u16string_view text) {
+  services_->ShowMessage(text, Parameter(u"prodname"));
+}
+
+std::u16string ToolRun::ResultMessage(int32_t code) {
+  const char* text = ResultText(code);
+  // The engine's English texts are the source texts of the translations.
+  return *text == '\0' ? std::u16string() : services_->Translate("ResultText", text);
+}
+
+UserProfile ToolRun::LoadProfile() {
+  UserProfile profile;
+  // A profile that cannot be read gives its defaults.
+  profile.Load(engine_.platform(), engine_.data_folder().FilePath(kUserProfileFileName));
+  return profile;
+}
+
+Destination ToolRun::WithForm(const std::string& address) {
+  const FormFields fields = BuildFormFields(parameters_, LoadProfile(), silent_,
+                                            ToolVersion{ZELVO_VERSION_MAJOR, ZELVO_VERSION_MINOR});
+  return {Destination::Kind::kWeb, FormRequest(address, fields, get_mode_, engine_.platform()), {}};
+}
+
+Destination ToolRun::LinkDestination() {
+  try {
+    const std::u16string url = Parameter(u"url");
+    if (const std::optional<std::string> address = LinkAddress(url, alternative_links_)) {
+      return WithForm(*address);
+    }
+    // The tool's own pages take no form.
+    if (const std::optional<std::string> page = LocalPageName(url)) {
+      return {Destination::Kind::kLocalPage, {}, *page};
+    }
+  } catch (...) {
+    result_ = result::kUnknownError;
+  }
+  return {};
+}
+
+Destination ToolRun::MenuDestination(MenuTarget target) {
+  try {
+    const std::string address = MenuTargetAddress(target, alternative_links_);
+    if (alternative_links_) return {Destination::Kind::kWeb, {address, {}, {}}, {}};
+    return WithForm(address);
+  } catch (...) {
+    result_ = result::kUnknownError;
+  }
+  return {};
+}
+
+std::string ToolRun::ReportPageBytes() {
+  const UserProfile profile = LoadProfile();
+  const char* country = CountryEnglishName(profile.country_id);
+  return ReportPage(
+      command_, profile,
+      *country == '\0' ? std::u16string() : services_->Translate("CountryName", country));
+}
+
+ToolRun::AfterLoad ToolRun::PageLoaded() {
+  try {
+    silent_ = silent_ != 0 ? 1 : 0;
+    parameters_[u"silent"] = silent_ != 0 ? u"1" : u"0";
+    if (silent_ != 0 && result_ == result::kSuccess) return AfterLoad::kCloseLater;
+    return AfterLoad::kStay;
+  } catch (...) {
+    result_ = result::kUnknownError;
+    return AfterLoad::kCloseNow;
+  }
+}
+
+}  // namespace zelvo

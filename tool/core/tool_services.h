@@ -1,0 +1,44 @@
+// What a front end of the tool provides to the tool core: the services of
+// its toolkit and operating system.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zelvo {
+
+// Why writing the run's result failed, if it did.
+enum class ResultWriteFailure { kNone, kCannotCreate, kCannotWrite };
+
+class ToolServices {
+ public:
+  virtual ~ToolServices() = default;
+
+  // A warning box with the caption, owned by the main window while it is
+  // open, else by the caller's window; without a display, a line on
+  // standard error.
+  virtual void ShowMessage(std::u16string_view text, std::u16string_view caption) = 0;
+
+  // An English text of the tool in the loaded translation's language; the
+  // context groups the texts as the translations do.
+  virtual std::u16string Translate(const char* context, const char* english) = 0;
+  // Loads the translation for a language id; a missing one is no error.
+  virtual void LoadTranslation(std::u16string_view language_id) = 0;
+
+  // The settings (see settings_keys.h): the machine-wide request switch,
+  // the main window's last "Maximized" entry, and the run's result.
+  virtual bool ReadHttpGetMode() = 0;
+  virtual bool ReadWindowWasMaximized() = 0;
+  virtual ResultWriteFailure WriteRunResult(std::u16string_view text, int32_t code) = 0;
+
+  // Whether the machine is connected to the Internet.
+  virtual bool IsOnline() = 0;
+  // Registers this program for "zvm:" links when nothing handles them yet.
+  virtual void RegisterUrlScheme() = 0;
+  // Takes the caller's window named by `parentwnd` as the owner of what the
+  // tool shows; a handle the window system does not know is ignored.
+  virtual void AttachParentWindow(int32_t handle) = 0;
+};
+
+}  // namespace zelvo

@@ -1,7 +1,0 @@
-#include "tool/zelvo_tool_doc.h"
-
-void ZelvoToolDoc::SetTitle(const QString& title) {
-  if (title == title_) return;
-  title_ = title;
-  emit TitleChanged();
-}
