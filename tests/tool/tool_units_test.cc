@@ -1,7 +1,9 @@
-// The Linux front end's translations of the core's texts.
+// The Linux front end's own resources: translations of the core's texts, and
+// icons.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QTranslator>
 #include <filesystem>
 
@@ -28,6 +30,15 @@ TEST(TranslationTest, GermanReplacesMessagesAndCountryNames) {
   QCoreApplication::removeTranslator(&german);
   EXPECT_EQ(country(83), "Germany");
   EXPECT_EQ(message(32), "Item not found");
+}
+
+// The toolbar's arrows are the tool's own, not the icon theme's, which a
+// system may lack.
+TEST(ToolbarIconTest, ArrowsAreShippedWithTheTool) {
+  for (const char* name : {":/icons/go-back.png", ":/icons/go-forward.png"}) {
+    const QImage icon(QString::fromLatin1(name));
+    EXPECT_EQ(icon.size(), QSize(16, 16)) << name;
+  }
 }
 
 }  // namespace

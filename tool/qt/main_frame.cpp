@@ -63,11 +63,12 @@ void CMainFrame::CreateActions() {
     go_to_actions_[i]->setStatusTip(go_to[i].second);
     connect(go_to_actions_[i], &QAction::triggered, this, [this, i] { GoTo(i); });
   }
-  back_action_ = new QAction(QIcon::fromTheme(QStringLiteral("go-previous")), tr("Back"), this);
+  back_action_ = new QAction(QIcon(QStringLiteral(":/icons/go-back.png")), tr("Back"), this);
   back_action_->setStatusTip(tr("Go Back One Page"));
   back_action_->setShortcut(QKeySequence::Back);
   connect(back_action_, &QAction::triggered, view_, &ZelvoToolView::GoBack);
-  forward_action_ = new QAction(QIcon::fromTheme(QStringLiteral("go-next")), tr("Forward"), this);
+  forward_action_ =
+      new QAction(QIcon(QStringLiteral(":/icons/go-forward.png")), tr("Forward"), this);
   forward_action_->setStatusTip(tr("Go Forward One Page"));
   forward_action_->setShortcut(QKeySequence::Forward);
   connect(forward_action_, &QAction::triggered, view_, &ZelvoToolView::GoForward);
