@@ -30,11 +30,19 @@ Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true; rm -rf "$wine_home"' EXIT
 export WINEPREFIX=$wine_home/prefix WINEDEBUG=-all DISPLAY=$display
-wineboot -i >/dev/null 2>&1 || true
-(cd build-win32 && ctest --output-on-failure -j "$(nproc)" --timeout 900)
-(cd build-win64 && ctest --output-on-failure -j "$(nproc)" --timeout 900)
+scripts/wine-run.sh wineboot -i >/dev/null 2>&1 || true
+# Some kernels run no 32-bit programs: there the 32-bit build is checked only
+# as files (its exports and imports), and the 64-bit one runs everything.
+runnable=(build-win32 build-win64)
+if ! scripts/wine-run.sh --runs-32-bit; then
+  echo "This machine runs no 32-bit programs: the 32-bit Windows tests are skipped." >&2
+  runnable=(build-win64)
+fi
+for windows in "${runnable[@]}"; do
+  (cd "$windows" && ctest --output-on-failure -j "$(nproc)" --timeout 900)
+done
 tests/windows/same_bytes_test.sh build build-win32 build-win64
-tests/windows/monitor_echo_test.sh build-win32
+tests/windows/monitor_echo_test.sh "${runnable[0]}"
 wineserver -k 2>/dev/null || true
 
 tree_after=$(git status --porcelain --untracked-files=all 2>/dev/null || true)

@@ -24,19 +24,20 @@ sleep 1
 # without a display would keep the host from finding the monitor's window.
 wineserver -k 2>/dev/null || true
 
-wine "$windows/bin/zelvo-monitor.exe" >"$work/echoes" 2>"$work/monitor.err" &
+wine=$(dirname "$0")/../../scripts/wine-run.sh
+"$wine" "$windows/bin/zelvo-monitor.exe" >"$work/echoes" 2>"$work/monitor.err" &
 monitor=$!
 export ZELVO_COMMON_APPDATA="Z:${work//\//\\}"
 # A new Wine session takes a while to show a new window to other processes:
 # probe with REBUILD until one is echoed.
 for _ in $(seq 60); do
-  wine "$windows/bin/zelvo.exe" REBUILD
+  "$wine" "$windows/bin/zelvo.exe" REBUILD
   [ -s "$work/echoes" ] && break
   sleep 0.5
 done
 probed=$(wc -c <"$work/echoes")
 printf 'ADDDATA,datakey="k",datastring="v"\nGETDATA,datakey="k"\nNOSUCH,\n' |
-  wine "$windows/bin/zelvo.exe" - >/dev/null
+  "$wine" "$windows/bin/zelvo.exe" - >/dev/null
 sleep 0.5
 
 expected='ADDDATA|datakey="k",datastring="v"|0|<none>

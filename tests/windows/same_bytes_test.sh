@@ -36,7 +36,8 @@ NOSUCH,
 COMMANDS
 
 run_linux() { ZELVO_COMMON_APPDATA=$1 "$linux/bin/zelvo" - <"$2"; }
-run_windows() { ZELVO_COMMON_APPDATA="Z:${1//\//\\}" wine "$3/bin/zelvo.exe" - <"$2"; }
+wine=$(dirname "$0")/../../scripts/wine-run.sh
+run_windows() { ZELVO_COMMON_APPDATA="Z:${1//\//\\}" "$wine" "$3/bin/zelvo.exe" - <"$2"; }
 store() { echo "$1/Orvane Systems/Zelvo/$2"; }
 
 # The public header, alone, as C and as C++, for both architectures.
@@ -69,6 +70,10 @@ for windows in "$@"; do
     done
   done
 
+  if "$objdump" -f "$windows/bin/zelvo.exe" | grep -q 'pei-i386' && ! "$wine" --runs-32-bit; then
+    echo "$name: not run, this machine runs no 32-bit programs" >&2
+    continue
+  fi
   mkdir -p "$work/$name/linux" "$work/$name/windows"
   run_linux "$work/$name/linux" "$work/commands" >"$work/$name/linux.out"
   run_windows "$work/$name/windows" "$work/commands" "$windows" >"$work/$name/windows.out"
