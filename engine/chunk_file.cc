@@ -27,14 +27,6 @@ const uint8_t* Bytes(std::string_view text) {
 
 }  // namespace
 
-void Chunk::Reset() {
-  tag_ = ChunkTag();
-  length_ = 0;
-  capacity_ = 0;
-  data_.reset();
-  referred_ = nullptr;
-}
-
 bool Chunk::Allocate(uint32_t length) {
   length_ = 0;
   referred_ = nullptr;
@@ -63,7 +55,7 @@ FileStatus ChunkFile::Open(const std::string& path, ChunkTag magic, FileMode mod
   mode_ = mode;
   unreadable_ = false;
   replaced_ = false;
-  hash_pos_ = sizeof(uint32_t);  // behind the magic
+  hash_pos_ = kMagicSize;
   resume_offset_ = 0;
   kept_states_ = nullptr;
   status_ = result::kCryptoUnavailable;
@@ -83,7 +75,7 @@ FileStatus ChunkFile::Open(const std::string& path, ChunkTag magic, FileMode mod
     if (writer_) {
       target_path_ = path;
       buffer_.reserve(kBufferSize);
-      buffer_.resize(4);
+      buffer_.resize(kMagicSize);
       EncodeFixed32(buffer_.data(), magic.raw());
       magic_buffered_ = true;
       status_ = 0;
@@ -123,7 +115,7 @@ FileStatus ChunkFile::ReadWholeFile(const std::string& path, ChunkTag magic) {
   unreadable_ = false;
   reading_ = true;
   // A file shorter than the magic compares as if padded with zeros.
-  uint8_t raw[4] = {};
+  uint8_t raw[kMagicSize] = {};
   read_pos_ = std::min<size_t>(sizeof raw, buffer_.size());
   std::copy_n(buffer_.begin(), read_pos_, raw);
   return DecodeFixed32(raw) == magic.raw() ? 0 : result::kBadData;
@@ -133,17 +125,16 @@ FileStatus ChunkFile::ReadChunk(Chunk* chunk) {
   if (mode_ != FileMode::kRead) return status_ = result::kBadFileMode;
   if (!reading_) return status_ = result::kEndOfFile;
 
-  const size_t left = buffer_.size() - read_pos_;
-  if (left < 4) return status_ = result::kEndOfFile;
-  if (left < 8) return status_ = result::kReadFailed;
-  const uint8_t* frame = buffer_.data() + read_pos_;
-  const uint32_t length = DecodeFixed32(frame + 4);
-  // A length that runs past the end of the file is damage.
-  if (length > left - 8) return status_ = result::kReadFailed;
-  chunk->Refer(ChunkTag(DecodeFixed32(frame)), frame + 8, length);
-  read_pos_ += 8 + size_t{length};
+  std::span<const uint8_t> rest = std::span(buffer_).subspan(read_pos_);
+  if (rest.size() < kChunkTagSize) return status_ = result::kEndOfFile;
+  ChunkView next;
+  // A chunk cut short, or a length that runs past the end of the file, is
+  // damage.
+  if (!TakeChunk(&rest, &next)) return status_ = result::kReadFailed;
+  chunk->Refer(next.tag, next.data.data(), static_cast<uint32_t>(next.data.size()));
+  read_pos_ += next.size();
 
-  if (!HashChunk(chunk->tag(), chunk->bytes())) return status_ = result::kReadFailed;
+  if (!HashChunk(next.tag, next.data)) return status_ = result::kReadFailed;
   return status_ = 0;
 }
 
@@ -180,7 +171,7 @@ bool ChunkFile::ResumeDigest(const DigestState& state) {
 
 bool ChunkFile::HashChunk(ChunkTag tag, std::span<const uint8_t> data) {
   const size_t offset = hash_pos_;
-  hash_pos_ += 8 + data.size();
+  hash_pos_ += kChunkHeaderSize + data.size();
   if (tag == kChecksumTag || offset < resume_offset_) return true;
   if (kept_states_ != nullptr && offset >= next_keep_) {
     if (!FlushHash()) return false;
@@ -201,10 +192,9 @@ bool ChunkFile::HashChunks(std::span<const uint8_t> chunks) {
     hash_pos_ += chunks.size();
     return true;
   }
-  while (chunks.size() >= 8) {
-    const size_t length = std::min<size_t>(DecodeFixed32(chunks.data() + 4), chunks.size() - 8);
-    if (!HashChunk(ChunkTag(DecodeFixed32(chunks.data())), chunks.subspan(8, length))) return false;
-    chunks = chunks.subspan(8 + length);
+  // Every caller hands whole chunks.
+  for (ChunkView chunk; TakeChunk(&chunks, &chunk);) {
+    if (!HashChunk(chunk.tag, chunk.data)) return false;
   }
   return true;
 }
@@ -237,7 +227,7 @@ bool ChunkFile::Flush() {
   if (write_failed_) return false;
   if (!buffer_.empty() && !Append(buffer_.data(), buffer_.size())) write_failed_ = true;
   if (!write_failed_) {
-    const size_t chunks_start = magic_buffered_ ? 4 : 0;
+    const size_t chunks_start = magic_buffered_ ? kMagicSize : 0;
     if (!HashChunks(std::span(buffer_).subspan(chunks_start))) write_failed_ = true;
   }
   magic_buffered_ = false;
@@ -250,13 +240,12 @@ FileStatus ChunkFile::WriteChunk(const Chunk& chunk) {
   if (!writer_ || write_failed_) return status_ = result::kWriteFailed;
 
   const std::span<const uint8_t> data = chunk.bytes();
-  if (buffer_.size() + 8 + data.size() > kBufferSize && !Flush()) {
+  if (buffer_.size() + kChunkHeaderSize + data.size() > kBufferSize && !Flush()) {
     return status_ = result::kWriteFailed;
   }
-  uint8_t frame[8];
-  EncodeFixed32(frame, chunk.tag().raw());
-  EncodeFixed32(frame + 4, chunk.length());
-  if (8 + data.size() <= kBufferSize) {
+  uint8_t frame[kChunkHeaderSize];
+  EncodeChunkHeader(frame, chunk.tag(), chunk.length());
+  if (sizeof frame + data.size() <= kBufferSize) {
     buffer_.insert(buffer_.end(), frame, frame + sizeof frame);
     buffer_.insert(buffer_.end(), data.begin(), data.end());
     return status_ = 0;
@@ -272,13 +261,13 @@ FileStatus ChunkFile::WriteChunk(const Chunk& chunk) {
 FileStatus ChunkFile::WriteChunks(std::span<const uint8_t> chunks) {
   if (mode_ != FileMode::kWrite) return status_ = result::kBadFileMode;
   if (!writer_ || write_failed_) return status_ = result::kWriteFailed;
+  ChunkView chunk;
   for (std::span<const uint8_t> rest = chunks; !rest.empty();) {
-    if (rest.size() < 8 || DecodeFixed32(rest.data() + 4) > rest.size() - 8) {
+    if (!TakeChunk(&rest, &chunk)) {
       // Nothing of it is written, and the file is not to replace the old one.
       write_failed_ = true;
       return status_ = result::kWriteFailed;
     }
-    rest = rest.subspan(8 + size_t{DecodeFixed32(rest.data() + 4)});
   }
   if (buffer_.size() + chunks.size() <= kBufferSize) {
     buffer_.insert(buffer_.end(), chunks.begin(), chunks.end());

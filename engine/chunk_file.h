@@ -1,6 +1,5 @@
-// The container format of every store file: a four-character magic, tagged
-// chunks (tag, 32-bit length, data) one after the other, and a closing "CKSM"
-// chunk holding the MD5 digest of a salt and every other chunk's data.
+// Reading and writing one store file, whose "CKSM" chunk holds the MD5
+// digest of a salt and every other chunk's data.
 //
 // Writing never touches the file being replaced: the new content goes to a
 // unique file beside it, which replaces the old one by rename only once it is
@@ -14,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/chunk_format.h"
 #include "engine/platform/platform.h"
 
 namespace zelvo {
@@ -22,31 +22,9 @@ namespace zelvo {
 // command result code.
 using FileStatus = uint16_t;
 
-// A four-character tag or magic, first character in the lowest byte, so that
-// stored little-endian it reads in order.
-class ChunkTag {
- public:
-  constexpr ChunkTag() = default;
-  constexpr explicit ChunkTag(uint32_t raw) : raw_(raw) {}
-  constexpr ChunkTag(char c0, char c1, char c2, char c3)
-      : raw_(static_cast<uint8_t>(c0) | static_cast<uint32_t>(static_cast<uint8_t>(c1)) << 8 |
-             static_cast<uint32_t>(static_cast<uint8_t>(c2)) << 16 |
-             static_cast<uint32_t>(static_cast<uint8_t>(c3)) << 24) {}
-  constexpr explicit ChunkTag(const char (&text)[5])
-      : ChunkTag(text[0], text[1], text[2], text[3]) {}
-
-  constexpr uint32_t raw() const { return raw_; }
-  constexpr bool operator==(const ChunkTag&) const = default;
-
- private:
-  uint32_t raw_ = 0;
-};
-
-inline constexpr ChunkTag kChecksumTag("CKSM");
 // A file being written is named after the file it replaces, this, and a
 // unique suffix.
 inline constexpr char kTemporaryInfix[] = ".tmp-";
-inline constexpr uint32_t kDigestSize = 16;
 
 // One chunk's tag and data. A chunk is sized once, before it is filled, and
 // never grows while in use; its buffer is kept for the next chunk that fits,
@@ -59,8 +37,6 @@ class Chunk {
   Chunk(const Chunk&) = delete;
   Chunk& operator=(const Chunk&) = delete;
 
-  // Tag 0, length 0, no data.
-  void Reset();
   void set_tag(ChunkTag tag) { tag_ = tag; }
   ChunkTag tag() const { return tag_; }
   uint32_t length() const { return length_; }

@@ -13,7 +13,6 @@ namespace {
 // "ZDF2": one "ZDT2" chunk per entry in key order (key, value count, values),
 // then the checksum.
 constexpr ChunkTag kDataStoreMagic("ZDF2");
-constexpr size_t kMagicSize = 4;
 
 // Replaces `old_size` bytes at `at` with `replacement`, moving what follows
 // once.
@@ -87,7 +86,7 @@ FileStatus DataStore::ReadFile(Image* image, FileStamp* stamp, bool* unreadable)
           previous_key = key_text;
         }
         image->entries.push_back(span);
-        // Other chunks are decoded here only to find damage; Normalize reads
+        // Other chunks are decoded here only to find damage; MakeCanonical reads
         // them.
         return canonical || DecodeEntry(data, &key, &values);
       },
@@ -98,17 +97,17 @@ FileStatus DataStore::ReadFile(Image* image, FileStamp* stamp, bool* unreadable)
   }
   image->begin = kMagicSize;
   image->end = image->entries.empty() ? kMagicSize : image->entries.back().end();
-  if (!canonical) Normalize(image);
+  if (!canonical) MakeCanonical(image);
   return 0;
 }
 
-void DataStore::Normalize(Image* image) {
+void DataStore::MakeCanonical(Image* image) {
   std::vector<std::pair<std::u16string, std::vector<std::u16string>>> decoded(
       image->entries.size());
   for (size_t i = 0; i < decoded.size(); ++i) {
     const EntrySpan& span = image->entries[i];
-    DecodeEntry(std::span(image->bytes).subspan(span.offset + 8, span.length), &decoded[i].first,
-                &decoded[i].second);
+    DecodeEntry(std::span(image->bytes).subspan(span.offset + kChunkHeaderSize, span.length),
+                &decoded[i].first, &decoded[i].second);
   }
   // Into key order, and of the chunks that share a key the later one counts.
   std::stable_sort(decoded.begin(), decoded.end(),
@@ -297,7 +296,7 @@ FileStatus DataStore::Commit(DataEntry entry) {
 
   // The chunk goes where the old one was, or where its key belongs.
   const size_t at = index < image_.entries.size() ? image_.entries[index].offset : image_.end;
-  const size_t old_size = held ? 8 + size_t{image_.entries[index].length} : 0;
+  const size_t old_size = held ? image_.entries[index].end() - image_.entries[index].offset : 0;
   // Whatever allocates comes first, so that memory running out leaves the
   // store as it was; what follows the save cannot fail.
   image_.entries.reserve(image_.entries.size() + 1);

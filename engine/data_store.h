@@ -124,7 +124,7 @@ class DataStore {
   // Rebuilds `*image` from its own bytes, read from a file that other writers
   // laid out: every entry chunk decoded, in key order, the later of two with
   // one key kept.
-  static void Normalize(Image* image);
+  static void MakeCanonical(Image* image);
   // Whether every key held is also in `file`.
   bool HoldsNoKeyBeyond(const Image& file) const;
   const EntrySpan* Lookup(std::u16string_view key) const;

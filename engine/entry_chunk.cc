@@ -75,9 +75,7 @@ bool AppendEntryChunk(std::u16string_view key, const std::vector<std::u16string>
   span->key_units = static_cast<uint32_t>(key.size());
   bytes->resize(span->end());
   uint8_t* pos = bytes->data() + span->offset;
-  EncodeFixed32(pos, kEntryTag.raw());
-  EncodeFixed32(pos + 4, span->length);
-  pos = EncodeString(pos + 8, key);
+  pos = EncodeString(EncodeChunkHeader(pos, kEntryTag, span->length), key);
   pos = EncodeInt(pos, static_cast<int32_t>(values.size()));
   for (const std::u16string& value : values) pos = EncodeString(pos, value);
   return true;

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/chunk_file.h"
+#include "engine/chunk_format.h"
 #include "engine/coding.h"
 #include "engine/stored_text.h"
 
@@ -25,14 +25,14 @@ struct EntrySpan {
   uint32_t length = 0;  // of the chunk's data, behind the tag and length
   uint32_t key_units = 0;
 
-  size_t end() const { return offset + 8 + length; }
+  size_t end() const { return offset + kChunkHeaderSize + length; }
 };
 
 // Reads an entry chunk that IsCanonicalEntry accepted.
 class EntryView {
  public:
   EntryView(const uint8_t* bytes, const EntrySpan& span)
-      : data_(bytes + span.offset + 8), key_units_(span.key_units) {}
+      : data_(bytes + span.offset + kChunkHeaderSize), key_units_(span.key_units) {}
 
   StoredText key() const { return StoredText(data_ + 4, key_units_); }
 
