@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/monitor_message.h"
 #include "engine/text.h"
 
 namespace {
@@ -29,7 +30,7 @@ volatile sig_atomic_t stop_requested = 0;
 
 void RequestStop(int) { stop_requested = 1; }
 
-// Prints one message (data word, then UTF-16LE text) and answers it.
+// Prints one echo and answers the message.
 bool Serve(int fd) {
   ssize_t size;
   do {
@@ -38,11 +39,12 @@ bool Serve(int fd) {
   if (size <= 0) return false;
   std::vector<uint8_t> message(static_cast<size_t>(size));
   if (::recv(fd, message.data(), message.size(), 0) != size) return false;
+  uint32_t data_word = 0;
   std::u16string text;
-  for (size_t i = 4; i + 1 < message.size(); i += 2) {
-    text.push_back(static_cast<char16_t>(message[i] | message[i + 1] << 8));
+  if (zelvo::DecodeMonitorDatagram(message, &data_word, &text) &&
+      data_word == zelvo::kEchoDataWord) {
+    std::cout << zelvo::Utf16ToUtf8(text) << std::endl;
   }
-  std::cout << zelvo::Utf16ToUtf8(text) << std::endl;
   const uint8_t answer = 1;
   return ::send(fd, &answer, 1, MSG_NOSIGNAL) == 1;
 }
@@ -59,7 +61,7 @@ int main(int argc, char** argv) {
     std::cerr << "zelvo-monitor: XDG_RUNTIME_DIR is not set\n";
     return 1;
   }
-  const std::string path = std::string(runtime) + "/Zelvo5 Debugging Tool";
+  const std::string path = zelvo::MonitorSocketPath(runtime);
   sockaddr_un address = {};
   address.sun_family = AF_UNIX;
   if (path.size() >= sizeof address.sun_path) {

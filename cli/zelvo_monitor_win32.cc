@@ -9,6 +9,8 @@
 #include <cstring>
 #include <string>
 
+#include "engine/monitor_message.h"
+#include "engine/names.h"
 #include "engine/text.h"
 
 namespace {
@@ -22,17 +24,14 @@ constexpr char kUsage[] =
     "ran their first command, and stop for good once they find it gone.\n"
     "Ctrl-C ends it.\n";
 
-constexpr wchar_t kTitle[] = L"Zelvo5 Debugging Tool";
-constexpr ULONG_PTR kEchoDataWord = 1;
-
 HWND monitor_window = nullptr;
 
 LRESULT CALLBACK MonitorProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
   if (message == WM_COPYDATA) {
     const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(l);
-    if (data->dwData != kEchoDataWord) return FALSE;
-    std::u16string text(data->cbData / 2, u'\0');
-    std::memcpy(text.data(), data->lpData, text.size() * 2);
+    if (data->dwData != zelvo::kEchoDataWord) return FALSE;
+    const std::u16string text =
+        zelvo::TextOfUtf16Le({static_cast<const uint8_t*>(data->lpData), data->cbData});
     const std::string line = zelvo::Utf16ToUtf8(text) + "\n";
     std::fwrite(line.data(), 1, line.size(), stdout);
     std::fflush(stdout);
@@ -65,14 +64,15 @@ int main(int argc, char** argv) {
   window_class.hInstance = ::GetModuleHandleW(nullptr);
   window_class.lpszClassName = L"ZelvoMonitor";
   if (::RegisterClassW(&window_class) == 0 ||
-      (monitor_window =
-           ::CreateWindowExW(0, window_class.lpszClassName, kTitle, WS_OVERLAPPED, 0, 0, 0, 0,
-                             nullptr, nullptr, window_class.hInstance, nullptr)) == nullptr) {
+      (monitor_window = ::CreateWindowExW(
+           0, window_class.lpszClassName, zelvo::kMonitorName.windows, WS_OVERLAPPED, 0, 0, 0, 0,
+           nullptr, nullptr, window_class.hInstance, nullptr)) == nullptr) {
     std::fprintf(stderr, "zelvo-monitor: cannot open its window: error %lu\n", ::GetLastError());
     return 1;
   }
   ::SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
-  std::fputs("zelvo-monitor: listening as the window \"Zelvo5 Debugging Tool\"\n", stderr);
+  std::fprintf(stderr, "zelvo-monitor: listening as the window \"%s\"\n",
+               zelvo::kMonitorName.narrow);
   std::fflush(stderr);
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -6,30 +6,13 @@
 #include <cstring>
 #include <memory_resource>
 
+#include "engine/command_table.h"
+#include "engine/monitor_message.h"
 #include "engine/result_code.h"
-#include "engine/store_commands.h"
 #include "engine/text.h"
 
 namespace zelvo {
 namespace {
-
-using StoreHandler = int32_t (*)(StoreContext&, const ParameterMap&, std::u16string*);
-
-struct StoreCommand {
-  std::u16string_view word;
-  StoreHandler handler;
-};
-
-constexpr StoreCommand kStoreCommands[] = {
-    {u"UPDATEUSER", UpdateUser}, {u"ADDDATA", AddData},   {u"DELDATA", DeleteData},
-    {u"GETDATA", GetData},       {u"GETVALUE", GetValue}, {u"DELUSER", DeleteUser},
-    {u"REBUILD", Rebuild},
-};
-
-// These run in the desktop tool, outside the command lock.
-constexpr std::u16string_view kToolCommands[] = {u"LINK", u"INFODISPLAY", u"DEBUGDISPLAY"};
-
-constexpr uint32_t kMonitorDataWord = 1;
 
 // At most 255 code units, cut before a surrogate pair rather than inside it.
 size_t OutputLength(std::u16string_view text) {
@@ -63,13 +46,10 @@ std::u16string CommandEngine::CallerNameOf(std::u16string_view command_line) {
 int32_t CommandEngine::RunStoreCommand(std::u16string_view command_word,
                                        const ParameterMap& parameters, std::u16string* output) {
   std::lock_guard<std::recursive_mutex> hold(lock_);
-  for (const StoreCommand& command : kStoreCommands) {
-    if (command.word == command_word) {
-      StoreContext context{platform_, &data_folder_, &data_store_};
-      return command.handler(context, parameters, output);
-    }
-  }
-  return result::kUnknownCommand;
+  const CommandWord* command = FindCommandWord(command_word);
+  if (command == nullptr || command->opens_window()) return result::kUnknownCommand;
+  StoreContext context{platform_, &data_folder_, &data_store_};
+  return command->handler(context, parameters, output);
 }
 
 int32_t CommandEngine::Dispatch(std::u16string_view command, std::u16string_view parameters,
@@ -84,9 +64,8 @@ int32_t CommandEngine::Dispatch(std::u16string_view command, std::u16string_view
     const ParameterMap map = ParseParameters(parameters, &arena);
     std::u16string& text = answer_;
     text.clear();
-    const bool runs_tool = std::find(std::begin(kToolCommands), std::end(kToolCommands), word) !=
-                           std::end(kToolCommands);
-    if (runs_tool) {
+    const CommandWord* found = FindCommandWord(word);
+    if (found != nullptr && found->opens_window()) {
       if (launcher_) {
         // A tool window may stay open for minutes: other commands go on, and
         // leave their answers in the buffer meanwhile.
@@ -118,12 +97,7 @@ void CommandEngine::EchoToMonitor(std::u16string_view command, std::u16string_vi
     monitor_known_ = false;
     return;
   }
-  std::u16string message = caller_name_;
-  message.append(u"|").append(command).append(u"|");
-  message.append(parameters.empty() ? u"<none>" : parameters).append(u"|");
-  message.append(DecimalText(result)).append(u"|");
-  message.append(output.empty() ? u"<none>" : output);
-  monitor->Send(kMonitorDataWord, message);
+  monitor->Send(kEchoDataWord, EchoText(caller_name_, command, parameters, result, output));
 }
 
 }  // namespace zelvo

@@ -50,7 +50,6 @@ class CommandEngine {
   void EchoToMonitor(std::u16string_view command, std::u16string_view parameters, int32_t result,
                      std::u16string_view output);
 
-  const std::u16string& caller_name() const { return caller_name_; }
   Platform* platform() const { return platform_; }
   DataFolder& data_folder() { return data_folder_; }
 

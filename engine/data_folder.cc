@@ -1,5 +1,7 @@
 #include "engine/data_folder.h"
 
+#include "engine/names.h"
+
 #include <vector>
 
 #include "engine/chunk_file.h"
@@ -8,8 +10,6 @@
 namespace zelvo {
 namespace {
 
-constexpr char kCompanyFolderName[] = "Orvane Systems";
-constexpr char kProductFolderName[] = "Zelvo";
 constexpr ChunkTag kAccessMarkerMagic("ZFIX");
 constexpr int kLockTimeoutMs = 5000;
 
@@ -23,12 +23,12 @@ const std::string& DataFolder::Path() {
   if (!platform_->CommonAppDataFolder(&base)) return path_;
 
   const char separator = platform_->PathSeparator();
-  const std::string company = base + separator + kCompanyFolderName;
+  const std::string company = base + separator + kCompanyName.narrow;
   if (!platform_->PathExists(company)) {
     platform_->CreateFolder(company);
     platform_->GrantEveryoneAccess(company);
   }
-  const std::string product = company + separator + kProductFolderName;
+  const std::string product = company + separator + kProductName.narrow;
   if (!platform_->PathExists(product)) {
     platform_->CreateFolder(product);
     // A new company folder hands its inheritable entry down, but only where
@@ -46,8 +46,8 @@ void DataFolder::FixFolderAccess() {
   std::string base;
   if (!platform_->CommonAppDataFolder(&base)) return;
   const char separator = platform_->PathSeparator();
-  const std::string company = base + separator + kCompanyFolderName;
-  const std::string folder = company + separator + kProductFolderName + separator;
+  const std::string company = base + separator + kCompanyName.narrow;
+  const std::string folder = company + separator + kProductName.narrow + separator;
   platform_->GrantEveryoneAccess(company);
   platform_->GrantEveryoneAccess(folder);
   std::vector<std::string> names;

@@ -31,6 +31,7 @@ class DataFolder {
 
   // The path of a file in the data folder.
   std::string FilePath(std::string_view name) { return Path() + std::string(name); }
+  std::string UserProfilePath() { return FilePath(kUserProfileFileName); }
 
   // The exclusive inter-process lock that every write of a store file holds
   // from the read it depends on to the replacement of the file. Null when it

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "engine/language_table.h"
 #include "engine/text.h"
 
 namespace zelvo {
@@ -24,21 +25,6 @@ constexpr AliasRow kAliasRows[] = {
     {{u"VALUENAME", u"VALUE"}, u"valname", false},
     {{u"MEMBERID"}, u"member_id", false},
 };
-
-struct LanguageRow {
-  std::u16string_view code;
-  std::u16string_view language;
-};
-
-constexpr LanguageRow kLanguageRows[] = {
-    {u"CN", u"CHS"}, {u"TW", u"CHT"}, {u"CZ", u"CSY"}, {u"DE", u"DEU"}, {u"ES", u"ESP"},
-    {u"EN", u"ENU"}, {u"FR", u"FRA"}, {u"IT", u"ITA"}, {u"JP", u"JPN"}, {u"KR", u"KOR"},
-    {u"NL", u"NLD"}, {u"NO", u"NON"}, {u"PG", u"PTG"}, {u"RU", u"RUS"}, {u"US", u"ENU"},
-    {u"UK", u"ENG"}, {u"FN", u"FIN"}, {u"SW", u"SVE"}, {u"DN", u"DAN"}, {u"PL", u"POL"},
-    {u"DA", u"DAN"}, {u"HU", u"HUN"}, {u"HG", u"HUN"}, {u"TR", u"TUR"}, {u"RO", u"RON"},
-    {u"EL", u"ELL"},
-};
-static_assert(std::size(kLanguageRows) == 26);
 
 // Bit i is set when an alias starts with the i-th letter of the alphabet.
 constexpr uint32_t kAliasInitials = [] {
@@ -66,8 +52,8 @@ const AliasRow* FindAliasRow(std::u16string_view key) {
 }
 
 std::pmr::u16string TranslateLanguage(std::pmr::u16string value) {
-  for (const LanguageRow& row : kLanguageRows) {
-    if (AsciiEqualIgnoreCase(value, row.code)) value = row.language;
+  if (const std::optional<std::u16string_view> language = LanguageOfCode(value)) {
+    value = *language;
   }
   return value;
 }
@@ -136,7 +122,7 @@ ParameterMap Scan(std::u16string_view text, std::pmr::memory_resource* memory) {
 
 // Folds alias keys onto canonical keys. Each removal of an alias restarts the
 // visit, so the alias that comes later in key order is applied last and wins.
-void Normalise(ParameterMap* map) {
+void ApplyAliases(ParameterMap* map) {
   auto it = map->begin();
   while (it != map->end()) {
     const AliasRow* row = FindAliasRow(it->first);
@@ -162,7 +148,7 @@ void Normalise(ParameterMap* map) {
 
 ParameterMap ParseParameters(std::u16string_view text, std::pmr::memory_resource* memory) {
   ParameterMap map = Scan(text, memory);
-  Normalise(&map);
+  ApplyAliases(&map);
   return map;
 }
 

@@ -11,7 +11,7 @@ int32_t UpdateUser(StoreContext& context, const ParameterMap& parameters, std::u
   // different fields at once both keep theirs.
   const auto lock = context.folder->LockForChange();
   if (!lock) return result::kOpenFailed;
-  const std::string path = context.folder->FilePath(kUserProfileFileName);
+  const std::string path = context.folder->UserProfilePath();
   UserProfile profile;
   // A missing or damaged file leaves the defaults, and a new file is written.
   // One that is there but cannot be read is never replaced.
@@ -34,8 +34,7 @@ int32_t GetValue(StoreContext& context, const ParameterMap& parameters, std::u16
     return result::kInvalidParameters;
   }
   UserProfile profile;
-  const FileStatus status =
-      profile.Load(context.platform, context.folder->FilePath(kUserProfileFileName));
+  const FileStatus status = profile.Load(context.platform, context.folder->UserProfilePath());
   if (status != 0) return status;
   if (name == u"UFNM") {
     *output = profile.first_name;
@@ -58,9 +57,8 @@ int32_t GetValue(StoreContext& context, const ParameterMap& parameters, std::u16
 int32_t DeleteUser(StoreContext& context, const ParameterMap&, std::u16string*) {
   const auto lock = context.folder->LockForChange();
   if (!lock) return result::kOpenFailed;
-  return context.platform->RemoveFile(context.folder->FilePath(kUserProfileFileName))
-             ? result::kSuccess
-             : result::kUnknownError;
+  return context.platform->RemoveFile(context.folder->UserProfilePath()) ? result::kSuccess
+                                                                         : result::kUnknownError;
 }
 
 }  // namespace zelvo

@@ -1,5 +1,6 @@
 #include "library/tool_launcher.h"
 
+#include "engine/names.h"
 #include "engine/result_code.h"
 #include "engine/text.h"
 
@@ -14,13 +15,14 @@ constexpr size_t kCommandLineLimit = 2599;
 
 std::optional<std::string> LocateTool(Platform* platform) {
   const char separator = platform->PathSeparator();
-  const std::string tool = platform->ProgramFileName("ZelvoTool");
+  const std::string tool = platform->ProgramFileName(kToolName.narrow);
   for (std::string path : platform->CommonFilesFolders()) {
-    for (const std::string& part : {std::string("Orvane Systems"), std::string("Zelvo"), tool})
+    for (const std::string& part :
+         {std::string(kCompanyName.narrow), std::string(kProductName.narrow), tool})
       path.append(1, separator).append(part);
     if (platform->PathExists(path)) return path;
   }
-  for (std::string path : {std::string(".") + separator + "ZelvoTool" + separator + tool,
+  for (std::string path : {std::string(".") + separator + kToolName.narrow + separator + tool,
                            std::string(".") + separator + tool}) {
     if (platform->PathExists(path)) return path;
   }

@@ -52,7 +52,7 @@ TEST_F(DataStoreTest, FileHoldsOneChunkPerEntryInKeyOrder) {
   EXPECT_EQ(ReadFileBytes(DataFile()), FileBytes("ZDF2").Chunk("ZDT2", chunk).Checksum().bytes());
 }
 
-TEST_F(DataStoreTest, CommandsFollowTheirRules) {
+TEST_F(DataStoreTest, KeysFoldCaseValuesSortAndMissingParametersAreRefused) {
   struct Step {
     const char16_t* command;
     const char16_t* parameters;

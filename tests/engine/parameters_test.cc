@@ -1,8 +1,10 @@
 #include "engine/parameters.h"
+#include "engine/language_table.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 namespace zelvo {
 namespace {
@@ -83,6 +85,19 @@ TEST(ParseParametersTest, EveryLanguageCodeTranslates) {
   for (const auto& [code, language] : rows) {
     EXPECT_EQ(ParseParameters(std::u16string(u"lid=") + code).at(u"language_id"), language)
         << "code " << ::testing::PrintToString(std::u16string(code));
+  }
+}
+
+// Web forms send a number (the id compared exactly) and a locale (ignoring
+// case) for a language id.
+TEST(LanguageTableTest, NumberMatchesExactlyAndLocaleIgnoresCase) {
+  const std::tuple<const char16_t*, const char16_t*, const char16_t*> rows[] = {
+      {u"ENU", u"7", u"en_US"}, {u"DEU", u"4", u"de_DE"}, {u"deu", u"7", u"de_DE"},
+      {u"PTB", u"13", u"en"},   {u"POL", u"7", u"pl_PL"}, {u"xx", u"7", u"en"},
+  };
+  for (const auto& [code, number, locale] : rows) {
+    EXPECT_EQ(std::u16string(LanguageNumber(code)), number);
+    EXPECT_EQ(std::u16string(LocaleCode(code)), locale);
   }
 }
 

@@ -103,7 +103,7 @@ TEST_F(UserProfileTest, ValueNameIsCheckedBeforeAndAfterReading) {
   EXPECT_EQ(Run(u"GETVALUE", u"VALUE=UFNM"), (CommandResult{0, u"Ann"}));
 }
 
-TEST_F(UserProfileTest, FilesOfOtherWriters) {
+TEST_F(UserProfileTest, OtherWritersLayoutsReadAndDamageGivesNoField) {
   struct Case {
     const char* name;
     std::string bytes;

@@ -9,10 +9,12 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "engine/monitor_message.h"
+
 namespace zelvo::testing {
 
 MonitorListener::MonitorListener(const std::string& runtime_folder)
-    : path_(runtime_folder + "/Zelvo5 Debugging Tool") {
+    : path_(MonitorSocketPath(runtime_folder)) {
   ::setenv("XDG_RUNTIME_DIR", runtime_folder.c_str(), 1);
   sockaddr_un address = {};
   address.sun_family = AF_UNIX;
@@ -50,11 +52,10 @@ void MonitorListener::Serve() {
         continue;
       }
       Message message{0, {}};
-      for (int k = 0; k < 4 && k < size; ++k) message.data_word |= uint32_t{buffer[k]} << (8 * k);
-      for (ssize_t k = 4; k + 1 < size; k += 2) {
-        message.text.push_back(static_cast<char16_t>(buffer[k] | buffer[k + 1] << 8));
+      if (DecodeMonitorDatagram({buffer, static_cast<size_t>(size)}, &message.data_word,
+                                &message.text)) {
+        Keep(std::move(message));
       }
-      Keep(std::move(message));
       const uint8_t answer = 1;
       ::send(fds[i].fd, &answer, 1, MSG_NOSIGNAL);
     }

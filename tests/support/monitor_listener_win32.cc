@@ -3,6 +3,8 @@
 #include <future>
 #include <stdexcept>
 
+#include "engine/monitor_message.h"
+#include "engine/names.h"
 #include "tests/support/monitor_listener.h"
 
 namespace zelvo::testing {
@@ -19,9 +21,8 @@ LRESULT CALLBACK MonitorProcedure(HWND window, UINT message, WPARAM wparam, LPAR
   if (message == WM_COPYDATA) {
     auto* listener = reinterpret_cast<MonitorListener*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
     const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lparam);
-    const auto* units = static_cast<const char16_t*>(data->lpData);
-    listener->Keep(
-        {static_cast<uint32_t>(data->dwData), std::u16string(units, units + data->cbData / 2)});
+    listener->Keep({static_cast<uint32_t>(data->dwData),
+                    TextOfUtf16Le({static_cast<const uint8_t*>(data->lpData), data->cbData})});
     return TRUE;
   }
   if (message == WM_DESTROY) ::PostQuitMessage(0);
@@ -41,7 +42,7 @@ MonitorListener::MonitorListener(const std::string&) {
     ::RegisterClassW(&window_class);
     // Never shown: the engine finds it by its title.
     const HWND window =
-        ::CreateWindowExW(0, kWindowClass, L"Zelvo5 Debugging Tool", WS_OVERLAPPEDWINDOW, 0, 0, 100,
+        ::CreateWindowExW(0, kWindowClass, kMonitorName.windows, WS_OVERLAPPEDWINDOW, 0, 0, 100,
                           100, nullptr, nullptr, window_class.hInstance, this);
     made.set_value(window);
     if (window == nullptr) return;

@@ -103,17 +103,6 @@ TEST(FormFieldsTest, OrderAndOmissions) {
             u"m7;ZelvoTool=1;");
 }
 
-TEST(FormFieldsTest, LanguageTables) {
-  const std::tuple<const char16_t*, const char16_t*, const char16_t*> rows[] = {
-      {u"ENU", u"7", u"en_US"}, {u"DEU", u"4", u"de_DE"}, {u"deu", u"7", u"de_DE"},
-      {u"PTB", u"13", u"en"},   {u"POL", u"7", u"pl_PL"}, {u"xx", u"7", u"en"},
-  };
-  for (const auto& [code, number, locale] : rows) {
-    EXPECT_EQ(LanguageNumber(code), number);
-    EXPECT_EQ(LocaleCode(code), locale);
-  }
-}
-
 TEST(FormFieldsTest, MultipartBodyIsExact) {
   EXPECT_EQ(MultipartBody({{u"a", u"1"}, {u"b", u""}}),
             u"--AaB03x\r\n"

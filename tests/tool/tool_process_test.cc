@@ -183,7 +183,7 @@ TEST_F(ToolTest, StoreCommandsExitWithTheEngineResult) {
   EXPECT_EQ(Host("GETVALUE", "valname=UFNM").output, "Ann\n");
 }
 
-TEST_F(ToolTest, CommandLineForms) {
+TEST_F(ToolTest, ZvmPrefixInAnyCaseButCommandWordsOnlyExactly) {
   Tool("ADDDATA,datakey=k,datastring=v");
   const std::pair<const char*, int> rows[] = {
       {"zvm:GETDATA,datakey=k", 0},

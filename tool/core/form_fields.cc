@@ -1,33 +1,11 @@
 #include "tool/core/form_fields.h"
 
+#include "engine/language_table.h"
 #include "engine/region_table.h"
 #include "engine/text.h"
 
 namespace zelvo {
 namespace {
-
-struct CodeRow {
-  std::u16string_view code;
-  std::u16string_view value;
-};
-
-// Compared case-sensitively; any other code gives "7".
-constexpr CodeRow kLanguageNumbers[] = {
-    {u"FRA", u"1"},  {u"ENG", u"2"},  {u"ITA", u"3"},  {u"DEU", u"4"},  {u"ESP", u"5"},
-    {u"NLD", u"6"},  {u"CHS", u"8"},  {u"JPN", u"9"},  {u"PTB", u"13"}, {u"FIN", u"16"},
-    {u"SVE", u"15"}, {u"NON", u"17"}, {u"RUS", u"18"}, {u"CHT", u"19"}, {u"KOR", u"20"},
-    {u"PTG", u"24"}, {u"PLK", u"25"}, {u"CSY", u"26"}, {u"DAN", u"14"},
-};
-
-// Compared ignoring ASCII case, first match; any other code gives "en".
-constexpr CodeRow kLocales[] = {
-    {u"CHS", u"zh_CN"}, {u"CHT", u"zh_TW"}, {u"CSY", u"cs_CZ"}, {u"DEU", u"de_DE"},
-    {u"ESP", u"es_ES"}, {u"ENU", u"en_US"}, {u"ENG", u"en_GB"}, {u"FRA", u"fr_FR"},
-    {u"ITA", u"it_IT"}, {u"JPN", u"ja_JP"}, {u"KOR", u"ko_KR"}, {u"NLD", u"nl_NL"},
-    {u"NON", u"no_NO"}, {u"PTG", u"pt_BR"}, {u"RUS", u"ru_RU"}, {u"FIN", u"fi_FI"},
-    {u"SVE", u"sv_SE"}, {u"DAN", u"da_DK"}, {u"POL", u"pl_PL"}, {u"HUN", u"hu_HU"},
-    {u"TUR", u"tr_TR"}, {u"RON", u"ro_RO"}, {u"ELL", u"el_GR"},
-};
 
 std::u16string Text(const ParameterMap& parameters, std::u16string_view key) {
   std::u16string value;
@@ -36,20 +14,6 @@ std::u16string Text(const ParameterMap& parameters, std::u16string_view key) {
 }
 
 }  // namespace
-
-std::u16string LanguageNumber(std::u16string_view language_id) {
-  for (const CodeRow& row : kLanguageNumbers) {
-    if (row.code == language_id) return std::u16string(row.value);
-  }
-  return u"7";
-}
-
-std::u16string LocaleCode(std::u16string_view language_id) {
-  for (const CodeRow& row : kLocales) {
-    if (AsciiEqualIgnoreCase(row.code, language_id)) return std::u16string(row.value);
-  }
-  return u"en";
-}
 
 FormFields BuildFormFields(const ParameterMap& parameters, const UserProfile& profile,
                            int32_t silent, const std::optional<ToolVersion>& version) {
@@ -70,8 +34,8 @@ FormFields BuildFormFields(const ParameterMap& parameters, const UserProfile& pr
   add_if_set(u"product_id", Text(parameters, u"product_id"));
   add_if_set(u"category_id", Text(parameters, u"category_id"));
   if (!language.empty()) {
-    add_if_set(u"Langue_ID", LanguageNumber(language));
-    add_if_set(u"locale_code", LocaleCode(language));
+    add_if_set(u"Langue_ID", std::u16string(LanguageNumber(language)));
+    add_if_set(u"locale_code", std::u16string(LocaleCode(language)));
   }
   add_if_set(u"region_code", region);
   fields.emplace_back(u"prodname", Text(parameters, u"prodname"));

@@ -25,10 +25,6 @@ struct ToolVersion {
 FormFields BuildFormFields(const ParameterMap& parameters, const UserProfile& profile,
                            int32_t silent, const std::optional<ToolVersion>& version);
 
-// The language number and locale sent for a language id.
-std::u16string LanguageNumber(std::u16string_view language_id);
-std::u16string LocaleCode(std::u16string_view language_id);
-
 // The extra header that goes with a multipart body.
 inline constexpr char kMultipartHeader[] =
     "Content-type: multipart/form-data; boundary=AaB03x\r\n\r\n";

@@ -1,9 +1,8 @@
 #include "tool/core/tool_run.h"
 
-#include <algorithm>
-#include <iterator>
-
+#include "engine/command_table.h"
 #include "engine/data_folder.h"
+#include "engine/names.h"
 #include "engine/result_code.h"
 #include "engine/user_profile.h"
 #include "tool/core/country_names.h"
@@ -11,16 +10,14 @@
 #include "tool/core/report_page.h"
 #include "tool/core/tool_command_line.h"
 
-#ifndef ZELVO_VERSION_MAJOR
-#define ZELVO_VERSION_MAJOR 5
-#define ZELVO_VERSION_MINOR 7
-#endif
-
 namespace zelvo {
 namespace {
 
-bool IsWindowCommand(std::u16string_view word) {
-  return word == u"LINK" || word == u"INFODISPLAY" || word == u"DEBUGDISPLAY";
+// The tool's row of a command word, compared exactly as received; null for
+// a word the tool does not run.
+const CommandWord* ToolCommand(std::u16string_view word) {
+  const CommandWord* command = FindCommandWord(word);
+  return command != nullptr && command->tool_runs ? command : nullptr;
 }
 
 }  // namespace
@@ -29,7 +26,8 @@ ToolRun::ToolRun(Platform* platform, ToolServices* services)
     : engine_(platform), services_(services), result_(result::kUnknownCommand) {}
 
 bool ToolRun::OpensWindow(std::u16string_view command_line) {
-  return IsWindowCommand(SplitToolCommandLine(command_line).command);
+  const CommandWord* command = ToolCommand(SplitToolCommandLine(command_line).command);
+  return command != nullptr && command->opens_window();
 }
 
 std::u16string ToolRun::Parameter(std::u16string_view key) const {
@@ -39,7 +37,7 @@ std::u16string ToolRun::Parameter(std::u16string_view key) const {
 }
 
 bool ToolRun::Start(std::u16string_view command_line) {
-  get_mode_ = services_->ReadHttpGetMode();
+  fields_in_query_ = services_->ReadHttpGetMode();
   services_->RegisterUrlScheme();
 
   const ToolCommandLine line = SplitToolCommandLine(command_line);
@@ -57,20 +55,23 @@ bool ToolRun::Start(std::u16string_view command_line) {
   if (!language.empty() && language != u"ENU") services_->LoadTranslation(language);
   alternative_links_ = parameters_.contains(u"vantolinks");
 
-  // The command words are compared exactly as received.
+  const CommandWord* command = ToolCommand(command_);
+  if (command == nullptr) return false;  // result stays 37
+  if (!command->opens_window()) {
+    RunStoreCommand();
+    return false;
+  }
   if (command_ == u"LINK") {
     result_ = result::kSuccess;
     if (!services_->IsOnline()) {
       result_ = result::kOffline;
-      if (silent_ == 0) services_->ShowMessage(ResultMessage(result_), u"ZelvoTool");
+      if (silent_ == 0) services_->ShowMessage(ResultMessage(result_), kToolName.wide);
       return false;
     }
-  } else if (command_ == u"INFODISPLAY" || command_ == u"DEBUGDISPLAY") {
+  } else {
+    // The two reports.
     result_ = result::kSuccess;
     maximized_start_ = true;
-  } else {
-    RunStoreCommand();
-    return false;
   }
   // The window opens maximised also when it was closed so.
   if (services_->ReadWindowWasMaximized()) maximized_start_ = true;
@@ -78,18 +79,12 @@ bool ToolRun::Start(std::u16string_view command_line) {
 }
 
 void ToolRun::RunStoreCommand() {
-  static constexpr std::u16string_view kStoreCommands[] = {u"UPDATEUSER", u"ADDDATA",  u"DELDATA",
-                                                           u"GETDATA",    u"GETVALUE", u"DELUSER"};
-  if (std::find(std::begin(kStoreCommands), std::end(kStoreCommands), command_) ==
-      std::end(kStoreCommands)) {
-    return;  // result stays 37
-  }
   try {
-    std::u16string output;
-    result_ = engine_.RunStoreCommand(command_, parameters_, &output);
-    if (command_ == u"GETDATA" || command_ == u"GETVALUE") result_text_ = std::move(output);
+    // Only GETDATA and GETVALUE answer with a text.
+    result_ = engine_.RunStoreCommand(command_, parameters_, &result_text_);
   } catch (...) {
     result_ = result::kUnknownError;
+    result_text_.clear();
   }
 }
 
@@ -123,14 +118,16 @@ std::u16string ToolRun::ResultMessage(int32_t code) {
 UserProfile ToolRun::LoadProfile() {
   UserProfile profile;
   // A profile that cannot be read gives its defaults.
-  profile.Load(engine_.platform(), engine_.data_folder().FilePath(kUserProfileFileName));
+  profile.Load(engine_.platform(), engine_.data_folder().UserProfilePath());
   return profile;
 }
 
 Destination ToolRun::WithForm(const std::string& address) {
   const FormFields fields = BuildFormFields(parameters_, LoadProfile(), silent_,
                                             ToolVersion{ZELVO_VERSION_MAJOR, ZELVO_VERSION_MINOR});
-  return {Destination::Kind::kWeb, FormRequest(address, fields, get_mode_, engine_.platform()), {}};
+  return {Destination::Kind::kWeb,
+          FormRequest(address, fields, fields_in_query_, engine_.platform()),
+          {}};
 }
 
 Destination ToolRun::LinkDestination() {
@@ -171,7 +168,6 @@ std::string ToolRun::ReportPageBytes() {
 ToolRun::AfterLoad ToolRun::PageLoaded() {
   try {
     silent_ = silent_ != 0 ? 1 : 0;
-    parameters_[u"silent"] = silent_ != 0 ? u"1" : u"0";
     if (silent_ != 0 && result_ == result::kSuccess) return AfterLoad::kCloseLater;
     return AfterLoad::kStay;
   } catch (...) {

@@ -44,15 +44,14 @@ class ToolRun {
   // fails), the temporary files removed, the echo. Returns the exit code.
   int Finish();
 
-  CommandEngine& engine() { return engine_; }
-  const ParameterMap& parameters() const { return parameters_; }
   std::u16string Parameter(std::u16string_view key) const;
   const std::u16string& command() const { return command_; }
-  int32_t result() const { return result_; }
   void set_result(int32_t result) { result_ = result; }
   int32_t silent() const { return silent_; }
   bool alternative_links() const { return alternative_links_; }
-  bool get_mode() const { return get_mode_; }
+  // Whether web links send their form fields in the address's query (the
+  // "ZelvoHttpGet" switch) instead of a POST body.
+  bool fields_in_query() const { return fields_in_query_; }
   bool maximized_start() const { return maximized_start_; }
   // Set while a navigation is under way; close requests wait meanwhile.
   bool navigating() const { return navigating_; }
@@ -96,7 +95,7 @@ class ToolRun {
   std::u16string result_text_;
   int32_t silent_ = 0;
   bool alternative_links_ = false;
-  bool get_mode_ = false;
+  bool fields_in_query_ = false;
   bool maximized_start_ = false;
   bool navigating_ = false;
   std::vector<std::string> temporary_files_;

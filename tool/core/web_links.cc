@@ -5,10 +5,6 @@
 
 #include "engine/text.h"
 
-#ifndef ZELVO_WEB_HOST
-#define ZELVO_WEB_HOST "www.orvane-systems.example"
-#endif
-
 namespace zelvo {
 namespace {
 
@@ -69,9 +65,9 @@ std::optional<std::string> LocalPageName(std::u16string_view url) {
   return Utf16ToUtf8(AsciiLower(url));
 }
 
-WebRequest FormRequest(const std::string& address, const FormFields& fields, bool get_mode,
+WebRequest FormRequest(const std::string& address, const FormFields& fields, bool in_query,
                        Platform* platform) {
-  if (get_mode) return {QueryAddress(address, fields), {}, {}};
+  if (in_query) return {QueryAddress(address, fields), {}, {}};
   return {address, kMultipartHeader, platform->WideToAnsi(MultipartBody(fields), SIZE_MAX)};
 }
 

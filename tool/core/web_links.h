@@ -37,10 +37,10 @@ std::string MenuTargetAddress(MenuTarget target, bool alternative_links);
 // for ("start" when empty, lower-cased); nothing when it cannot name a page.
 std::optional<std::string> LocalPageName(std::u16string_view url);
 
-// The request that opens `address` with the fields: in get mode a GET of the
-// query address, else a multipart POST whose body is in the host's
-// character set (as every other text of Zelvo).
-WebRequest FormRequest(const std::string& address, const FormFields& fields, bool get_mode,
+// The request that opens `address` with the fields: `in_query` (the
+// "ZelvoHttpGet" switch) a GET of the query address, else a multipart POST whose body is in the
+// host's character set (as every other text of Zelvo).
+WebRequest FormRequest(const std::string& address, const FormFields& fields, bool in_query,
                        Platform* platform);
 
 }  // namespace zelvo

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/coding.h"
+#include "engine/names.h"
 
 namespace zelvo {
 
@@ -49,7 +50,7 @@ Rect DefaultPlacement(const Rect& screen, const std::optional<ParentWindowInfo>&
 }
 
 std::u16string FrameTitle(std::u16string_view product, std::u16string_view page_title) {
-  return std::u16string(product.empty() ? u"Orvane Systems" : product) + u"    (" +
+  return std::u16string(product.empty() ? kCompanyName.wide : product) + u"    (" +
          std::u16string(page_title) + u")";
 }
 

@@ -52,16 +52,25 @@ void CMainFrame::CreateActions() {
   exit_action_ = new QAction(tr("E&xit"), this);
   connect(exit_action_, &QAction::triggered, this, &QWidget::close);
 
-  const std::pair<QString, QString> go_to[] = {
-      {tr("Product Info"), tr("Product Information")},
-      {tr("Support"), tr("Product Support")},
-      {tr("Webboard"), tr("Community Webboard")},
-      {tr("Orvane Systems Home Page"), tr("Orvane Systems Home Page")},
+  struct GoToItem {
+    zelvo::MenuTarget target;
+    QString text;
+    QString status_tip;
   };
-  for (int i = 0; i < 4; ++i) {
-    go_to_actions_[i] = new QAction(go_to[i].first, this);
-    go_to_actions_[i]->setStatusTip(go_to[i].second);
-    connect(go_to_actions_[i], &QAction::triggered, this, [this, i] { GoTo(i); });
+  const GoToItem go_to[] = {
+      {zelvo::MenuTarget::kProductInfo, tr("Product Info"), tr("Product Information")},
+      {zelvo::MenuTarget::kSupport, tr("Support"), tr("Product Support")},
+      {zelvo::MenuTarget::kWebboard, tr("Webboard"), tr("Community Webboard")},
+      {zelvo::MenuTarget::kHomePage, tr("Orvane Systems Home Page"),
+       tr("Orvane Systems Home Page")},
+  };
+  static_assert(std::extent_v<decltype(go_to)> == std::extent_v<decltype(go_to_actions_)>);
+  for (size_t i = 0; i < std::size(go_to); ++i) {
+    go_to_actions_[i] = new QAction(go_to[i].text, this);
+    go_to_actions_[i]->setStatusTip(go_to[i].status_tip);
+    const zelvo::MenuTarget target = go_to[i].target;
+    connect(go_to_actions_[i], &QAction::triggered, view_,
+            [this, target] { view_->OpenMenuTarget(target); });
   }
   back_action_ = new QAction(QIcon(QStringLiteral(":/icons/go-back.png")), tr("Back"), this);
   back_action_->setStatusTip(tr("Go Back One Page"));
@@ -144,13 +153,6 @@ void CMainFrame::UpdateTitle() {
 void CMainFrame::UpdateHistoryActions() {
   back_action_->setEnabled(view_->CanGoBack());
   forward_action_->setEnabled(view_->CanGoForward());
-}
-
-void CMainFrame::GoTo(int target) {
-  static constexpr zelvo::MenuTarget kTargets[] = {
-      zelvo::MenuTarget::kProductInfo, zelvo::MenuTarget::kSupport, zelvo::MenuTarget::kWebboard,
-      zelvo::MenuTarget::kHomePage};
-  view_->OpenMenuTarget(kTargets[target]);
 }
 
 zelvo::PlacementNames CMainFrame::EntryNames() const {

@@ -41,7 +41,6 @@ class CMainFrame : public QMainWindow {
   void UpdateTitle();
   void UpdateHistoryActions();
   void UpdateLockIndicators();
-  void GoTo(int target);
   zelvo::PlacementNames EntryNames() const;
   void SavePlacement();
 

@@ -9,8 +9,8 @@
 namespace zelvo {
 
 ResultWriteFailure WriteResultSettings(const QString& result_text, int result) {
-  QSettings store(QSettings::NativeFormat, QSettings::UserScope, ToQString(settings::kCompany),
-                  ToQString(settings::kProduct));
+  QSettings store(QSettings::NativeFormat, QSettings::UserScope, ToQString(kCompanyName.wide),
+                  ToQString(kProductName.wide));
   if (!store.isWritable()) return ResultWriteFailure::kCannotCreate;
   store.setValue(ToQString(settings::kResultText), result_text);
   store.setValue(ToQString(settings::kResultCode), result);
@@ -21,7 +21,7 @@ ResultWriteFailure WriteResultSettings(const QString& result_text, int result) {
 
 bool ReadHttpGetSwitch() {
   const QSettings store(QSettings::NativeFormat, QSettings::SystemScope,
-                        ToQString(settings::kCompany));
+                        ToQString(kCompanyName.wide));
   bool ok = false;
   return store.value(ToQString(settings::kHttpGet)).toUInt(&ok) == 1 && ok;
 }

@@ -30,8 +30,8 @@ std::u16string CommandLineOf(int argc, char** argv) {
 ZelvoToolApp::ZelvoToolApp(int& argc, char** argv)
     : run_(Platform::Default(), this), command_line_(CommandLineOf(argc, argv)) {
   // The settings of the tool live under the company's name.
-  QCoreApplication::setOrganizationName(ToQString(settings::kCompany));
-  QCoreApplication::setApplicationName(ToQString(settings::kTool));
+  QCoreApplication::setOrganizationName(ToQString(kCompanyName.wide));
+  QCoreApplication::setApplicationName(ToQString(kToolName.wide));
   QCoreApplication::setApplicationVersion(QStringLiteral(ZELVO_VERSION));
   // The store commands run without the cost of a display connection or the
   // web engine.
@@ -59,7 +59,7 @@ int ZelvoToolApp::Run() {
 
 void ZelvoToolApp::ShowMessage(std::u16string_view text, std::u16string_view caption) {
   if (qobject_cast<QApplication*>(qt_.get()) == nullptr) {
-    std::fprintf(stderr, "ZelvoTool: %s\n", qPrintable(ToQString(text)));
+    std::fprintf(stderr, "%s: %s\n", kToolName.narrow, qPrintable(ToQString(text)));
     return;
   }
   QMessageBox box(QMessageBox::Warning, ToQString(caption), ToQString(text), QMessageBox::Ok,
@@ -79,7 +79,7 @@ void ZelvoToolApp::LoadTranslation(std::u16string_view language_id) {
   // The translations lie beside the tool; a missing one is no error: the
   // texts stay English.
   const QString file =
-      QStringLiteral("ZelvoTool-") + ToQString(language_id) + QStringLiteral(".qm");
+      ToQString(kToolName.wide) + QLatin1Char('-') + ToQString(language_id) + QStringLiteral(".qm");
   auto translator = std::make_unique<QTranslator>();
   if (translator->load(file, QCoreApplication::applicationDirPath())) {
     QCoreApplication::installTranslator(translator.get());

@@ -63,8 +63,9 @@ void ZelvoToolView::Show(const zelvo::Destination& destination) {
   using Kind = zelvo::Destination::Kind;
   if (destination.kind == Kind::kWeb) {
     const zelvo::WebRequest& request = destination.request;
-    // Get mode's address shows on the debug channel.
-    if (request.body.empty() && run_->get_mode()) qDebug().noquote() << request.address.c_str();
+    // An address that carries the fields shows on the debug channel.
+    if (request.body.empty() && run_->fields_in_query())
+      qDebug().noquote() << request.address.c_str();
     Navigate(QUrl(QString::fromStdString(request.address)),
              QByteArray::fromStdString(request.extra_header),
              QByteArray::fromStdString(request.body));

@@ -43,8 +43,6 @@ class ZelvoToolView : public QWidget {
   // Closes the window `milliseconds` from now (timer 1001).
   void StartCloseTimer(int milliseconds);
 
-  QWebEngineView* web_view() const { return web_view_; }
-
  signals:
   void CloseRequested();
   void StatusTextChanged(const QString& text);

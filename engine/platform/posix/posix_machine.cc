@@ -10,10 +10,6 @@
 #include "engine/platform/posix/posix_platform.h"
 #include "engine/text.h"
 
-#ifndef ZELVO_LIBEXEC_FROM_LIBDIR
-#define ZELVO_LIBEXEC_FROM_LIBDIR "../libexec"
-#endif
-
 namespace zelvo {
 namespace {
 

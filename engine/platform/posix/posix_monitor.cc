@@ -1,7 +1,5 @@
-// The monitor channel: a SOCK_SEQPACKET socket named "Zelvo5 Debugging Tool"
-// in $XDG_RUNTIME_DIR. A message is the data word as 4 bytes little-endian,
-// then the text as UTF-16LE without a terminator; the monitor answers each
-// message with one byte.
+// The monitor channel: a SOCK_SEQPACKET socket in $XDG_RUNTIME_DIR, one
+// datagram per message, each answered with one byte.
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -12,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/monitor_message.h"
 #include "engine/platform/posix/posix_platform.h"
 
 namespace zelvo {
@@ -23,12 +22,7 @@ class SocketMonitorConnection final : public MonitorConnection {
   ~SocketMonitorConnection() override { ::close(fd_); }
 
   bool Send(uint32_t data_word, std::u16string_view text) override {
-    std::vector<uint8_t> message(4 + 2 * text.size());
-    for (int i = 0; i < 4; ++i) message[i] = static_cast<uint8_t>(data_word >> (8 * i));
-    for (size_t i = 0; i < text.size(); ++i) {
-      message[4 + 2 * i] = static_cast<uint8_t>(text[i]);
-      message[5 + 2 * i] = static_cast<uint8_t>(text[i] >> 8);
-    }
+    const std::vector<uint8_t> message = EncodeMonitorDatagram(data_word, text);
     const int wanted = static_cast<int>(std::min<size_t>(message.size() + 4096, 1 << 30));
     ::setsockopt(fd_, SOL_SOCKET, SO_SNDBUF, &wanted, sizeof wanted);
     ssize_t sent;
@@ -53,7 +47,7 @@ class SocketMonitorConnection final : public MonitorConnection {
 std::unique_ptr<MonitorConnection> PosixPlatform::ConnectToMonitor() {
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
   if (runtime == nullptr || *runtime == '\0') return nullptr;
-  const std::string path = std::string(runtime) + "/Zelvo5 Debugging Tool";
+  const std::string path = MonitorSocketPath(runtime);
   sockaddr_un address = {};
   address.sun_family = AF_UNIX;
   if (path.size() >= sizeof address.sun_path) return nullptr;

@@ -1,8 +1,9 @@
-// The monitor channel: a top-level window titled "Zelvo5 Debugging Tool",
-// sent one WM_COPYDATA message per command (data word 1, the UTF-16 text
-// without a terminator); SendMessageW waits until the monitor has handled it.
+// The monitor channel: a top-level window found by its title, sent one
+// WM_COPYDATA message per message; SendMessageW waits until the monitor has
+// handled it.
 #include <windows.h>
 
+#include "engine/names.h"
 #include "engine/platform/win32/win32_platform.h"
 
 namespace zelvo {
@@ -28,7 +29,7 @@ class WindowMonitorConnection final : public MonitorConnection {
 }  // namespace
 
 std::unique_ptr<MonitorConnection> Win32Platform::ConnectToMonitor() {
-  const HWND window = ::FindWindowW(nullptr, L"Zelvo5 Debugging Tool");
+  const HWND window = ::FindWindowW(nullptr, kMonitorName.windows);
   if (window == nullptr) return nullptr;
   return std::make_unique<WindowMonitorConnection>(window);
 }
