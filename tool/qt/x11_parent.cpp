@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "tool/qt/qt_text.h"
+
 namespace zelvo {
 namespace {
 
@@ -86,7 +88,7 @@ std::optional<ParentWindowInfo> QueryParentWindow(const QWindow* window) {
       &std::free);
 
   ParentWindowInfo info;
-  info.title = TitleOf(connection, id).toStdU16String();
+  info.title = ToU16(TitleOf(connection, id));
   info.frame = {origin ? origin->dst_x : geometry->x, origin ? origin->dst_y : geometry->y,
                 geometry->width, geometry->height};
   info.visible = attributes->map_state == XCB_MAP_STATE_VIEWABLE;

@@ -20,7 +20,7 @@ std::u16string CommandLineOf(int argc, char** argv) {
   std::u16string line;
   for (int i = 1; i < argc; ++i) {
     if (i > 1) line.push_back(u' ');
-    line += QString::fromLocal8Bit(argv[i]).toStdU16String();
+    line += ToU16(QString::fromLocal8Bit(argv[i]));
   }
   return line;
 }
