@@ -25,8 +25,9 @@
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: zelvo [--ansi] COMMAND [PARAMETERS]\n"
+    "Usage: zelvo [--ansi] [--] COMMAND [PARAMETERS]\n"
     "       zelvo [--ansi] -\n"
+    "       zelvo --help | --version\n"
     "\n"
     "Runs Zelvo commands through libzelvo.so and prints their answers.\n"
     "\n"
@@ -39,12 +40,17 @@ constexpr char kUsage[] =
     "               line per command: the result code, a tab, the answer\n"
     "  --ansi       call ZelvoCommandA, in the locale's character set, instead\n"
     "               of ZelvoCommandW (UTF-16)\n"
+    "  --           end of the options: what follows is the command\n"
     "  --help       show this text\n"
+    "  --version    show the version\n"
     "\n"
     "With one command, the answer goes to standard output, the result code and\n"
     "its text to standard error when the code is not 0, and the exit status is\n"
-    "the result code. The library is looked for next to this program first,\n"
-    "then on the normal library path.\n"
+    "the result code. With -, the exit status is 0 when every command gave 0,\n"
+    "and 1 when any gave another code. An answer of 255 characters fills the\n"
+    "library's buffer and may have been cut; zelvo says so on standard error.\n"
+    "Exit status 2: a usage error. The library is looked for next to this\n"
+    "program first, then on the normal library path.\n"
     "\n"
     "Environment: ZELVO_COMMON_APPDATA (base of the data folder, default\n"
     "/var/lib), ZELVO_COMMON_FILES (base of the installed tool),\n"
@@ -162,9 +168,21 @@ int32_t Run(const Library& library, bool ansi, const std::string& command,
   return result;
 }
 
+// The library's buffer holds 255 units; an answer that fills it (within the
+// largest character of the entry's encoding) may have been cut.
+void WarnWhenFull(const std::string& answer, bool ansi, const std::string& where) {
+  const size_t units = ansi ? answer.size() : zelvo::Utf8ToUtf16(answer).size();
+  const size_t widest = ansi ? 4 : 2;
+  if (units + widest > ZELVO_OUTPUT_CAPACITY) {
+    std::cerr << "zelvo: " << where
+              << ": the answer fills the 255-character buffer and may be cut\n";
+  }
+}
+
 int RunScript(const Library& library, bool ansi) {
   std::string line;
-  while (std::getline(std::cin, line)) {
+  bool any_failed = false;
+  for (int number = 1; std::getline(std::cin, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     const size_t comma = line.find(',');
     const std::string command = line.substr(0, comma);
@@ -172,8 +190,15 @@ int RunScript(const Library& library, bool ansi) {
     std::string answer;
     const int32_t result = Run(library, ansi, command, parameters, &answer);
     std::cout << result << '\t' << answer << '\n' << std::flush;
+    WarnWhenFull(answer, ansi, "line " + std::to_string(number));
+    any_failed = any_failed || result != 0;
   }
-  return 0;
+  return any_failed ? 1 : 0;
+}
+
+int UsageError(const std::string& problem) {
+  std::cerr << "zelvo: " << problem << "\n" << kUsage;
+  return 2;
 }
 
 }  // namespace
@@ -183,18 +208,26 @@ int main(int argc, char** argv) {
   const size_t count = arguments.size();
   size_t first = 1;
   bool ansi = false;
-  if (first < count && arguments[first] == "--help") {
-    std::cout << kUsage;
-    return 0;
-  }
-  if (first < count && arguments[first] == "--ansi") {
+  // Options come first; "-" alone is the script, "--" ends them.
+  for (; first < count && arguments[first].size() > 1 && arguments[first][0] == '-'; ++first) {
+    const std::string& option = arguments[first];
+    if (option == "--") {
+      ++first;
+      break;
+    }
+    if (option == "--help") {
+      std::cout << kUsage;
+      return 0;
+    }
+    if (option == "--version") {
+      std::cout << "zelvo " ZELVO_VERSION "\n";
+      return 0;
+    }
+    if (option != "--ansi") return UsageError("unknown option " + option);
     ansi = true;
-    ++first;
   }
-  if (first >= count || count - first > 2) {
-    std::cerr << kUsage;
-    return 2;
-  }
+  if (first >= count) return UsageError("no command given");
+  if (count - first > 2) return UsageError("too many arguments");
   Library library;
   if (!LoadLibraryEntries(&library)) return 1;
   if (arguments[first] == "-" && count - first == 1) return RunScript(library, ansi);
@@ -203,6 +236,7 @@ int main(int argc, char** argv) {
   const int32_t result =
       Run(library, ansi, arguments[first], first + 1 < count ? arguments[first + 1] : "", &answer);
   if (!answer.empty()) std::cout << answer << '\n';
+  WarnWhenFull(answer, ansi, arguments[first]);
   if (result != 0) {
     std::cerr << "zelvo: " << arguments[first] << ": result " << result;
     if (*zelvo::ResultText(result) != '\0') std::cerr << " (" << zelvo::ResultText(result) << ")";

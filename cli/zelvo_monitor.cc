@@ -13,13 +13,14 @@
 #include <string>
 #include <vector>
 
+#include "cli/monitor_arguments.h"
 #include "engine/monitor_message.h"
 #include "engine/text.h"
 
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: zelvo-monitor\n"
+    "Usage: zelvo-monitor [--help | --version]\n"
     "\n"
     "Listens at \"$XDG_RUNTIME_DIR/Zelvo5 Debugging Tool\" and prints every\n"
     "command echo as one line: caller|command|parameters|result|answer.\n"
@@ -52,9 +53,8 @@ bool Serve(int fd) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc > 1) {
-    std::cout << kUsage;
-    return std::strcmp(argv[1], "--help") == 0 ? 0 : 2;
+  if (const int status = zelvo::HandleMonitorArguments(argc, argv, kUsage); status >= 0) {
+    return status;
   }
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
   if (runtime == nullptr || *runtime == '\0') {

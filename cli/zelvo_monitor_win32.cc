@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 
+#include "cli/monitor_arguments.h"
 #include "engine/monitor_message.h"
 #include "engine/names.h"
 #include "engine/text.h"
@@ -16,7 +17,7 @@
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: zelvo-monitor\n"
+    "Usage: zelvo-monitor [--help | --version]\n"
     "\n"
     "Opens a hidden window titled \"Zelvo5 Debugging Tool\" and prints every\n"
     "command echo as one line: caller|command|parameters|result|answer.\n"
@@ -52,10 +53,8 @@ BOOL WINAPI OnConsoleEvent(DWORD) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc > 1) {
-    const bool help = std::strcmp(argv[1], "--help") == 0;
-    std::fputs(kUsage, help ? stdout : stderr);
-    return help ? 0 : 2;
+  if (const int status = zelvo::HandleMonitorArguments(argc, argv, kUsage); status >= 0) {
+    return status;
   }
   // The same bytes as on Linux: no line-end translation.
   _setmode(_fileno(stdout), _O_BINARY);
