@@ -22,7 +22,7 @@
 namespace zelvo {
 namespace {
 
-TEST(ToolCommandLineTest, PrefixAndFirstComma) {
+TEST(ToolCommandLineTest, PrefixPercentEscapesAndFirstComma) {
   const std::tuple<std::u16string, std::u16string, std::u16string> rows[] = {
       {u"LINK,url=support", u"LINK", u"url=support"},
       {u"zvm:LINK,url=support", u"LINK", u"url=support"},
@@ -32,6 +32,12 @@ TEST(ToolCommandLineTest, PrefixAndFirstComma) {
       {u" GETDATA , x", u" GETDATA ", u" x"},
       {u"zvm:", u"", u""},
       {u"zv:LINK", u"zv:LINK", u""},
+      // What browsers pass is percent-encoded; other lines are taken as they are.
+      {u"zvm:LINK,url=%22support%22", u"LINK", u"url=\"support\""},
+      {u"zvm:ADDDATA%2Cdatakey=Gr%C3%BC%C3%9Fe", u"ADDDATA", u"datakey=Grüße"},
+      {u"zvm:GETDATA,datakey=100%,x=%4", u"GETDATA", u"datakey=100%,x=%4"},
+      {u"zvm:GETDATA,datakey=%zz%4a", u"GETDATA", u"datakey=%zzJ"},
+      {u"LINK,url=%22support%22", u"LINK", u"url=%22support%22"},
   };
   for (const auto& [line, command, parameters] : rows) {
     const ToolCommandLine split = SplitToolCommandLine(line);

@@ -12,6 +12,9 @@ struct ToolCommandLine {
 };
 
 // Splits a command line after removing a leading "zvm:" in any letter case.
+// A line with the prefix comes from a browser, which percent-encodes what it
+// passes: its %XX escapes (UTF-8 bytes) are decoded first. A "%" without two
+// hexadecimal digits stays as it is.
 ToolCommandLine SplitToolCommandLine(std::u16string_view line);
 
 }  // namespace zelvo
