@@ -30,7 +30,8 @@ using testing::RunChild;
 class ToolTest : public ::testing::Test {
  protected:
   ToolTest() {
-    for (const char* folder : {"home", "config", "data", "xdg", "appdata", "tmp", "run"}) {
+    for (const char* folder :
+         {"home", "config", "data", "xdg", "sysdata", "appdata", "tmp", "run"}) {
       fs::create_directories(Path(folder));
     }
     ::chmod(Path("run").c_str(), 0700);
@@ -44,6 +45,8 @@ class ToolTest : public ::testing::Test {
         "XDG_CONFIG_HOME=" + Path("config"),
         "XDG_DATA_HOME=" + Path("data"),
         "XDG_CONFIG_DIRS=" + Path("xdg"),
+        // The system's desktop entries: a folder of the test's first.
+        "XDG_DATA_DIRS=" + Path("sysdata") + ":/usr/local/share:/usr/share",
         "ZELVO_COMMON_APPDATA=" + Path("appdata"),
         "TMPDIR=" + Path("tmp"),
         "XDG_RUNTIME_DIR=" + Path("run"),
@@ -216,6 +219,23 @@ TEST_F(ToolTest, UrlSchemeIsRegisteredWhenMissingAndLeftAloneOtherwise) {
             "[Default Applications]\ntext/html=x.desktop\n");
 }
 
+// A handler the system has (the package's entry, or another program's in the
+// desktop database) leaves the user's files alone, so nothing of the tool's
+// is left behind when the package goes.
+TEST_F(ToolTest, SystemHandlerKeepsTheUserFilesUntouched) {
+  const std::string system = Path("sysdata") + "/applications/";
+  fs::create_directories(system);
+  for (const auto& [file, text] :
+       {std::pair{"zvm-handler.desktop", "[Desktop Entry]\n"},
+        std::pair{"mimeinfo.cache", "[MIME Cache]\nx-scheme-handler/zvm=other.desktop;\n"}}) {
+    testing::WriteFileBytes(system + file, text);
+    Tool("GETDATA,datakey=k");
+    EXPECT_FALSE(fs::exists(Path("data") + "/applications/zvm-handler.desktop")) << file;
+    EXPECT_FALSE(fs::exists(Path("config") + "/mimeapps.list")) << file;
+    fs::remove(system + file);
+  }
+}
+
 // With no display, the tool's messages go to standard error, in the
 // language of the loaded translation: here the settings cannot be created
 // (their folder is a file).
@@ -377,6 +397,15 @@ TEST_F(ToolTest, OfflineLinkGives42AndNoWindow) {
           .exit_code,
       42);
   EXPECT_EQ(UserSetting("ZelvoReturnCode").toInt(), 42);
+}
+
+// Without a display a window command ends cleanly (no abort) with 43, after
+// the exit sequence; the store commands still run.
+TEST_F(ToolTest, WindowCommandWithoutADisplayGives43) {
+  display_ = ":4097";  // no X server there
+  EXPECT_EQ(Tool("INFODISPLAY").exit_code, 43);
+  EXPECT_EQ(UserSetting("ZelvoReturnCode").toInt(), 43);
+  EXPECT_EQ(Tool("GETDATA,datakey=k").exit_code, 32);  // store commands need none
 }
 
 }  // namespace

@@ -65,14 +65,42 @@ void MakeDefaultHandler(const QString& path) {
   file.commit();
 }
 
+bool FileMentions(const QString& path, const QByteArray& text) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) && file.readAll().contains(text);
+}
+
+// Whether any handler of the scheme is known: an entry of ours (the user's or
+// the system's), a default chosen in a mimeapps.list, or a desktop entry of
+// another program in the desktop database's cache.
+bool HandlerRegistered() {
+  if (!QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                              QStringLiteral("applications/") + QLatin1String(kEntryName))
+           .isEmpty()) {
+    return true;
+  }
+  const QByteArray chosen = QByteArray(kMimeType) + '=';
+  for (const QString& folder :
+       QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
+    if (FileMentions(folder + QStringLiteral("/mimeapps.list"), chosen)) return true;
+  }
+  for (const QString& folder :
+       QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+    if (FileMentions(folder + QStringLiteral("/applications/mimeapps.list"), chosen) ||
+        FileMentions(folder + QStringLiteral("/applications/mimeinfo.cache"), chosen)) {
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 void RegisterUrlScheme(const QString& tool_path) {
   const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
   const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-  if (data.isEmpty() || config.isEmpty()) return;
+  if (data.isEmpty() || config.isEmpty() || HandlerRegistered()) return;
   const QString entry = data + QStringLiteral("/applications/") + QLatin1String(kEntryName);
-  if (QFile::exists(entry)) return;
   WriteDesktopEntry(entry, tool_path);
   MakeDefaultHandler(config + QStringLiteral("/mimeapps.list"));
 }

@@ -6,7 +6,9 @@
 #include <QTranslator>
 #include <cstdio>
 
+#include "engine/result_code.h"
 #include "tool/core/settings_keys.h"
+#include "tool/qt/display_check.h"
 #include "tool/qt/internet_check.h"
 #include "tool/qt/main_frame.h"
 #include "tool/qt/qt_text.h"
@@ -34,8 +36,9 @@ ZelvoToolApp::ZelvoToolApp(int& argc, char** argv)
   QCoreApplication::setApplicationName(ToQString(kToolName.wide));
   QCoreApplication::setApplicationVersion(QStringLiteral(ZELVO_VERSION));
   // The store commands run without the cost of a display connection or the
-  // web engine.
-  if (ToolRun::OpensWindow(command_line_)) {
+  // web engine; without a display a window command runs to its exit
+  // sequence with a message instead of a window.
+  if (ToolRun::OpensWindow(command_line_) && CanOpenDisplay()) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     qt_ = std::make_unique<QApplication>(argc, argv);
   } else {
@@ -47,9 +50,17 @@ ZelvoToolApp::~ZelvoToolApp() { delete main_frame_; }
 
 int ZelvoToolApp::Run() {
   if (run_.Start(command_line_)) {
-    main_frame_ = new CMainFrame(this);
-    main_frame_->ShowAtStart(run_.maximized_start());
-    qt_->exec();
+    if (qobject_cast<QApplication*>(qt_.get()) != nullptr) {
+      main_frame_ = new CMainFrame(this);
+      main_frame_->ShowAtStart(run_.maximized_start());
+      qt_->exec();
+    } else {
+      std::fprintf(stderr,
+                   "%s: no display to open the window on (DISPLAY is not set, or its X server "
+                   "cannot be reached)\n",
+                   kToolName.narrow);
+      run_.set_result(result::kToolStartFailed);
+    }
   }
   const int code = run_.Finish();
   // Release the caller's window: the wrapper goes, the window stays.
