@@ -35,9 +35,10 @@ REBUILD,
 NOSUCH,
 COMMANDS
 
-run_linux() { ZELVO_COMMON_APPDATA=$1 "$linux/bin/zelvo" - <"$2"; }
+# Some commands fail on purpose: the batch status is 1, the answers are compared.
+run_linux() { ZELVO_COMMON_APPDATA=$1 "$linux/bin/zelvo" - <"$2" || true; }
 wine=$(dirname "$0")/../../scripts/wine-run.sh
-run_windows() { ZELVO_COMMON_APPDATA="Z:${1//\//\\}" "$wine" "$3/bin/zelvo.exe" - <"$2"; }
+run_windows() { ZELVO_COMMON_APPDATA="Z:${1//\//\\}" "$wine" "$3/bin/zelvo.exe" - <"$2" || true; }
 store() { echo "$1/Orvane Systems/Zelvo/$2"; }
 
 # The public header, alone, as C and as C++, for both architectures.
