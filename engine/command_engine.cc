@@ -46,7 +46,11 @@ std::u16string CommandEngine::CallerNameOf(std::u16string_view command_line) {
 int32_t CommandEngine::RunStoreCommand(std::u16string_view command_word,
                                        const ParameterMap& parameters, std::u16string* output) {
   std::lock_guard<std::recursive_mutex> hold(lock_);
-  const CommandWord* command = FindCommandWord(command_word);
+  return RunInProcess(FindCommandWord(command_word), parameters, output);
+}
+
+int32_t CommandEngine::RunInProcess(const CommandWord* command, const ParameterMap& parameters,
+                                    std::u16string* output) {
   if (command == nullptr || command->opens_window()) return result::kUnknownCommand;
   StoreContext context{platform_, &data_folder_, &data_store_};
   return command->handler(context, parameters, output);
@@ -75,7 +79,7 @@ int32_t CommandEngine::Dispatch(std::u16string_view command, std::u16string_view
         text.clear();
       }
     } else {
-      result = RunStoreCommand(word, map, &text);
+      result = RunInProcess(found, map, &text);
     }
     const size_t length = OutputLength(text);
     std::copy_n(text.data(), length, output);

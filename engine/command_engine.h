@@ -16,6 +16,8 @@
 
 namespace zelvo {
 
+struct CommandWord;
+
 // The output buffer of a command holds this many code units, terminator
 // included.
 inline constexpr size_t kOutputCapacity = 256;
@@ -57,6 +59,11 @@ class CommandEngine {
   static std::u16string CallerNameOf(std::u16string_view command_line);
 
  private:
+  // Runs the handler of an in-process command, with the command lock held;
+  // 37 for none or a window command.
+  int32_t RunInProcess(const CommandWord* command, const ParameterMap& parameters,
+                       std::u16string* output);
+
   Platform* const platform_;
   const ToolLauncher launcher_;
   DataFolder data_folder_;
