@@ -53,11 +53,11 @@ BOOL WINAPI OnConsoleEvent(DWORD) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The same bytes as on Linux: no line-end translation.
+  _setmode(_fileno(stdout), _O_BINARY);
   if (const int status = zelvo::HandleMonitorArguments(argc, argv, kUsage); status >= 0) {
     return status;
   }
-  // The same bytes as on Linux: no line-end translation.
-  _setmode(_fileno(stdout), _O_BINARY);
   WNDCLASSW window_class = {};
   window_class.lpfnWndProc = MonitorProcedure;
   window_class.hInstance = ::GetModuleHandleW(nullptr);
