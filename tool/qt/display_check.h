@@ -1,4 +1,5 @@
-// Whether the window commands have a display to open their window on.
+// Whether the window commands have a display to open their window on. Qt
+// ends the process when its platform cannot start, so the tool asks first.
 #pragma once
 
 namespace zelvo {
