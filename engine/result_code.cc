@@ -1,5 +1,7 @@
 #include "engine/result_code.h"
 
+#include <iterator>
+
 namespace zelvo {
 namespace {
 
@@ -9,25 +11,14 @@ struct ResultTextRow {
 };
 
 constexpr ResultTextRow kResultTexts[] = {
-    {result::kCryptoUnavailable, "Cannot access Crypto API"},
-    {result::kWriteFailed, "Cannot write to Zelvo file"},
-    {result::kOpenFailed, "Cannot open Zelvo file"},
-    {result::kReadFailed, "Cannot read from Zelvo file"},
-    {result::kBadData, "Bad Data"},
-    {result::kBadFileMode, "Bad file mode"},
-    {result::kOutOfMemory, "Out of memory"},
-    {result::kBadChecksum, "Bad checksum in Zelvo data"},
-    {result::kUnknownError, "Unknown error"},
-    {result::kInvalidParameters, "Invalid parameters"},
-    {result::kItemNotFound, "Item not found"},
-    {result::kUnknownCommand, "Unknown command"},
-    {result::kOffline, "An Internet connection could not be established."},
-    {result::kToolStartFailed, "Error starting the ZelvoTool application."},
-    {result::kToolAccessDenied, "Cannot start ZelvoTool, access denied."},
-    {result::kToolNotFound, "Error starting the ZelvoTool application."},
-    {result::kMissingDataKey, "Missing dataKey parameter"},
-    {result::kMissingDataString, "Missing dataString parameter"},
+#define ZELVO_RESULT_TEXT(code, text) {code, text},
+#include "engine/result_texts.inc"
+#undef ZELVO_RESULT_TEXT
 };
+
+// The list gives the codes as numbers, for the resource compiler.
+static_assert(kResultTexts[0].code == result::kCryptoUnavailable);
+static_assert(kResultTexts[std::size(kResultTexts) - 1].code == result::kMissingDataString);
 
 }  // namespace
 

@@ -16,6 +16,7 @@
 #include "tool/core/report_page.h"
 #include "tool/core/tool_command_line.h"
 #include "tool/core/tool_run.h"
+#include "tool/core/view_controller.h"
 #include "tool/core/web_links.h"
 #include "tool/core/window_placement.h"
 
@@ -175,10 +176,15 @@ std::string ExpectedReport(const char* title, const std::string& cells) {
          cells + "</TR>\r\n</TABLE>\r\n</BODY></HTML>\r\n";
 }
 
+std::string ReportPageUtf8(std::u16string_view command, const UserProfile& profile,
+                           std::u16string_view country) {
+  return Utf16ToUtf8(ReportPage(command, profile, country));
+}
+
 TEST(InfoReportTest, PageIsExactAndEscaped) {
   const char* info = "<TITLE>Orvane Systems Information</TITLE>";
   EXPECT_EQ(
-      ReportPage(u"INFODISPLAY", UserProfile(), u""),
+      ReportPageUtf8(u"INFODISPLAY", UserProfile(), u""),
       ExpectedReport(
           info,
           "  <TD></TD>\r\n  <TD></TD>\r\n  <TD></TD>\r\n  <TD>0 ()</TD>\r\n  <TD>No</TD>\r\n"));
@@ -192,11 +198,11 @@ TEST(InfoReportTest, PageIsExactAndEscaped) {
       "  <TD>&lt;b&gt;A&amp;B&lt;/b&gt;</TD>\r\n  <TD>O&#39;Neil &quot;Q&quot;</TD>\r\n  "
       "<TD>\xC3\xA9@x</TD>\r\n"
       "  <TD>223 (United States)</TD>\r\n  <TD>Yes</TD>\r\n";
-  EXPECT_EQ(ReportPage(u"INFODISPLAY", profile, u"United States"), ExpectedReport(info, cells));
-  EXPECT_EQ(ReportPage(u"DEBUGDISPLAY", profile, u"United States"),
+  EXPECT_EQ(ReportPageUtf8(u"INFODISPLAY", profile, u"United States"), ExpectedReport(info, cells));
+  EXPECT_EQ(ReportPageUtf8(u"DEBUGDISPLAY", profile, u"United States"),
             ExpectedReport("<TITLE>Zelvo5 Debug Display</TITLE>", cells));
   profile.country_id = 5;
-  EXPECT_NE(ReportPage(u"INFODISPLAY", profile, u"").find("<TD>5 ()</TD>"), std::string::npos);
+  EXPECT_NE(ReportPageUtf8(u"INFODISPLAY", profile, u"").find("<TD>5 ()</TD>"), std::string::npos);
 }
 
 TEST(CountryNamesTest, NamesByIdWithGaps) {
@@ -217,7 +223,7 @@ TEST(NavigationTest, DecisionsByAddress) {
   } rows[] = {
       {u"http://h/a~CLOSE~b", true, {Step::kClose, false}},
       {u"http://h/~print~", false, {Step::kPrint, false}},
-      {u"ZVM:LINK,url=support", true, {Step::kHandToDesktop, std::nullopt}},
+      {u"ZVM:LINK,url=support", true, {Step::kHandToSystem, std::nullopt}},
       {u"http://h/zvm:x", true, {Step::kGoAhead, true}},
       {u"http://h/setup.EXE", true, {Step::kGoAhead, false}},
       {u"javascript:PopupWindow('x')", true, {Step::kGoAhead, false}},
@@ -247,8 +253,8 @@ class RecordingServices : public ToolServices {
   void ShowMessage(std::u16string_view text, std::u16string_view caption) override {
     messages.push_back(std::u16string(caption) + u": " + std::u16string(text));
   }
-  std::u16string Translate(const char* context, const char* english) override {
-    return Utf8ToUtf16(std::string(context) + "/" + english);
+  std::u16string Translate(const ToolText& text) override {
+    return Utf8ToUtf16(std::string(text.context) + "/" + text.english);
   }
   void LoadTranslation(std::u16string_view language_id) override { loaded_language = language_id; }
   bool ReadHttpGetMode() override { return get_mode; }
@@ -389,7 +395,7 @@ TEST_F(ToolRunTest, ExitSequenceReportsFailuresAndRemovesTemporaryFiles) {
   ToolRun& run = NewRun();
   ASSERT_TRUE(run.Start(u"DEBUGDISPLAY,prodname=App"));
   const std::string report = base_.Path("report.html");
-  testing::WriteFileBytes(report, run.ReportPageBytes());
+  testing::WriteFileBytes(report, Utf16ToUtf8(run.ReportPageText()));
   EXPECT_NE(testing::ReadFileBytes(report).find("Zelvo5 Debug Display"), std::string::npos);
   run.AddTemporaryFile(report);
   services_.write_failure = ResultWriteFailure::kCannotWrite;
@@ -397,6 +403,145 @@ TEST_F(ToolRunTest, ExitSequenceReportsFailuresAndRemovesTemporaryFiles) {
   EXPECT_FALSE(std::filesystem::exists(report));
   EXPECT_EQ(services_.messages,
             (std::vector<std::u16string>{u"App: ZelvoToolApp/Unable to write to user registry"}));
+}
+
+// A stand-in HTML control: what the view asked of it.
+class RecordingControl : public HtmlControl {
+ public:
+  void Navigate(const WebRequest& request) override {
+    steps.push_back("navigate " + request.address);
+  }
+  bool NavigateToOwnPage(const std::string& name) override {
+    steps.push_back("own page " + name);
+    return name == "start";
+  }
+  void NavigateToFile(const std::string& path) override { steps.push_back("file " + path); }
+  std::string WriteReportFile(std::u16string_view page) override {
+    report = Utf16ToUtf8(page);
+    return report_path;
+  }
+  void Print() override { steps.push_back("print"); }
+  void HandToSystem(std::u16string_view address) override {
+    steps.push_back("system " + Utf16ToUtf8(address));
+  }
+  void PostClose() override { steps.push_back("close"); }
+  void StartCloseTimer(int milliseconds) override {
+    steps.push_back("timer " + std::to_string(milliseconds));
+  }
+  void DebugOutput(std::string_view line) override {
+    steps.push_back("debug " + std::string(line));
+  }
+
+  std::vector<std::string> steps;
+  std::string report;
+  std::string report_path = "/tmp/Zel1.html";
+};
+
+using Steps = std::vector<std::string>;
+
+TEST_F(ToolRunTest, ViewShowsTheLinkAndActsOnTheControlsEvents) {
+  testing::SetVariable("ZELVO_WEB_HOST", "h.test");
+  ToolRun& run = NewRun();
+  ASSERT_TRUE(run.Start(u"LINK,url=support,silent=1"));
+  RecordingControl control;
+  ViewController view(&run, &control);
+  view.InitialUpdate();
+  EXPECT_EQ(control.steps, Steps{"navigate http://h.test/MenuSupport.asp"});
+
+  // A navigation sets the flag that holds close requests off until it ends.
+  EXPECT_FALSE(view.BeforeNavigate(u"http://h.test/MenuSupport.asp", true));
+  EXPECT_TRUE(run.navigating());
+  view.NavigateComplete(false);  // not loaded yet: no page-loaded step
+  EXPECT_FALSE(run.navigating());
+  EXPECT_FALSE(view.BeforeNavigate(u"http://h.test/next", true));
+  view.NavigateError();
+  EXPECT_FALSE(run.navigating());
+
+  // Loaded, silent and successful: the window closes 3 seconds later, on
+  // the timer.
+  control.steps.clear();
+  view.DownloadComplete(true);
+  view.CloseTimerFired();
+  EXPECT_EQ(control.steps, (Steps{"timer 3000", "close"}));
+
+  // Links of the page that the view acts on itself, none navigating.
+  control.steps.clear();
+  for (const char16_t* address : {u"http://h/~Close~", u"http://h/~print~", u"zvm:INFODISPLAY"}) {
+    EXPECT_TRUE(view.BeforeNavigate(address, true)) << Utf16ToUtf8(address);
+    EXPECT_FALSE(run.navigating());
+  }
+  view.ControlWindowDestroyed();  // a script closed the page
+  EXPECT_EQ(control.steps, (Steps{"close", "print", "system zvm:INFODISPLAY", "close"}));
+
+  // Back and Forward follow what the control reports.
+  EXPECT_FALSE(view.can_go_back());
+  view.HistoryStateChanged(ViewController::History::kBack, true);
+  EXPECT_TRUE(view.can_go_back());
+  EXPECT_FALSE(view.can_go_forward());
+  view.HistoryStateChanged(ViewController::History::kForward, true);
+  view.HistoryStateChanged(ViewController::History::kBack, false);
+  EXPECT_FALSE(view.can_go_back());
+  EXPECT_TRUE(view.can_go_forward());
+  EXPECT_EQ(run.Finish(), 0);
+  testing::UnsetVariable("ZELVO_WEB_HOST");
+}
+
+TEST_F(ToolRunTest, ViewOpensOwnPagesMenuTargetsAndQueries) {
+  testing::SetVariable("ZELVO_WEB_HOST", "h.test");
+  const std::pair<const char16_t*, Steps> rows[] = {
+      {u"LINK", {"own page start"}},
+      {u"LINK,url=Missing", {"own page missing", "close"}},
+      {u"LINK,url=no/page", {"close"}},
+  };
+  for (const auto& [line, steps] : rows) {
+    ToolRun& run = NewRun();
+    ASSERT_TRUE(run.Start(line));
+    RecordingControl control;
+    ViewController(&run, &control).InitialUpdate();
+    EXPECT_EQ(control.steps, steps) << Utf16ToUtf8(line);
+  }
+
+  // In get mode the address with the fields also goes to the debug channel.
+  services_.get_mode = true;
+  ToolRun& run = NewRun();
+  ASSERT_TRUE(run.Start(u"LINK,url=webboard,vantolinks"));
+  RecordingControl control;
+  ViewController view(&run, &control);
+  view.OpenMenuTarget(MenuTarget::kWebboard);  // plainly in this link set
+  view.InitialUpdate();
+  const std::string query = run.LinkDestination().request.address;
+  EXPECT_TRUE(query.starts_with("http://h.test/forums?prodname=&")) << query;
+  EXPECT_EQ(control.steps,
+            (Steps{"navigate http://h.test/forums", "debug " + query, "navigate " + query}));
+  services_.get_mode = false;
+  ToolRun& standard = NewRun();
+  ASSERT_TRUE(standard.Start(u"LINK,url=webboard"));
+  control.steps.clear();
+  ViewController(&standard, &control).OpenMenuTarget(MenuTarget::kWebboard);
+  EXPECT_EQ(control.steps, Steps{"navigate http://h.test/support.aspx"});
+  testing::UnsetVariable("ZELVO_WEB_HOST");
+}
+
+TEST_F(ToolRunTest, ViewShowsTheReportAndRemovesItsFileAtExit) {
+  ToolRun& run = NewRun();
+  ASSERT_TRUE(run.Start(u"INFODISPLAY"));
+  RecordingControl control;
+  control.report_path = base_.Path("Zel1.html");
+  testing::WriteFileBytes(control.report_path, "page");
+  ViewController(&run, &control).InitialUpdate();
+  EXPECT_EQ(control.steps, Steps{"file " + control.report_path});
+  EXPECT_NE(control.report.find("<TITLE>Orvane Systems Information</TITLE>"), std::string::npos);
+  EXPECT_EQ(run.Finish(), 0);
+  EXPECT_FALSE(std::filesystem::exists(control.report_path));
+
+  // A report that cannot be written leaves the window empty, with result 0.
+  ToolRun& unwritable = NewRun();
+  ASSERT_TRUE(unwritable.Start(u"DEBUGDISPLAY"));
+  control.steps.clear();
+  control.report_path.clear();
+  ViewController(&unwritable, &control).InitialUpdate();
+  EXPECT_TRUE(control.steps.empty());
+  EXPECT_EQ(unwritable.Finish(), 0);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ NavigationDecision DecideNavigation(std::u16string_view address, bool main_frame
   };
   if (holds(u"~close~")) return {Step::kClose, false};
   if (holds(u"~print~")) return {Step::kPrint, false};
-  if (lower.starts_with(u"zvm:")) return {Step::kHandToDesktop, std::nullopt};
+  if (lower.starts_with(u"zvm:")) return {Step::kHandToSystem, std::nullopt};
   if (holds(u"javascript:popupwindow") || holds(u".exe")) return {Step::kGoAhead, false};
   if (main_frame) return {Step::kGoAhead, true};
   return {Step::kGoAhead, std::nullopt};

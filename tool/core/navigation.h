@@ -1,6 +1,6 @@
 // What the view does with a navigation the page or the user starts: a link
 // to "~close~" closes the window and one to "~print~" prints the page, both
-// without navigating; "zvm:" links go to the desktop, which starts a new tool
+// without navigating; "zvm:" links go to the system, which starts a new tool
 // for them; everything else goes ahead.
 #pragma once
 
@@ -10,7 +10,7 @@
 namespace zelvo {
 
 struct NavigationDecision {
-  enum class Step { kClose, kPrint, kHandToDesktop, kGoAhead };
+  enum class Step { kClose, kPrint, kHandToSystem, kGoAhead };
   Step step;
   // The new value of the navigating flag; none leaves it as it is.
   std::optional<bool> navigating;

@@ -8,9 +8,9 @@
 
 namespace zelvo {
 
-// The page's bytes: UTF-8, every line ending in CR LF, every value
-// HTML-escaped. The title line names the command.
-std::string ReportPage(std::u16string_view command, const UserProfile& profile,
-                       std::u16string_view country_name);
+// The page's text: every line ending in CR LF, every value HTML-escaped.
+// The title line names the command.
+std::u16string ReportPage(std::u16string_view command, const UserProfile& profile,
+                          std::u16string_view country_name);
 
 }  // namespace zelvo

@@ -5,7 +5,6 @@
 #include "engine/names.h"
 #include "engine/result_code.h"
 #include "engine/user_profile.h"
-#include "tool/core/country_names.h"
 #include "tool/core/form_fields.h"
 #include "tool/core/report_page.h"
 #include "tool/core/tool_command_line.h"
@@ -93,10 +92,10 @@ int ToolRun::Finish() {
     case ResultWriteFailure::kNone:
       break;
     case ResultWriteFailure::kCannotCreate:
-      ShowMessage(services_->Translate("ZelvoToolApp", "Unable to create user registry"));
+      ShowMessage(services_->Translate(kCannotCreateRegistryText));
       break;
     case ResultWriteFailure::kCannotWrite:
-      ShowMessage(services_->Translate("ZelvoToolApp", "Unable to write to user registry"));
+      ShowMessage(services_->Translate(kCannotWriteRegistryText));
       break;
   }
   for (const std::string& path : temporary_files_) engine_.platform()->RemoveFile(path);
@@ -110,9 +109,8 @@ void ToolRun::ShowMessage(std::u16string_view text) {
 }
 
 std::u16string ToolRun::ResultMessage(int32_t code) {
-  const char* text = ResultText(code);
-  // The engine's English texts are the source texts of the translations.
-  return *text == '\0' ? std::u16string() : services_->Translate("ResultText", text);
+  const ToolText text = ResultMessageText(code);
+  return *text.english == '\0' ? std::u16string() : services_->Translate(text);
 }
 
 UserProfile ToolRun::LoadProfile() {
@@ -127,6 +125,7 @@ Destination ToolRun::WithForm(const std::string& address) {
                                             ToolVersion{ZELVO_VERSION_MAJOR, ZELVO_VERSION_MINOR});
   return {Destination::Kind::kWeb,
           FormRequest(address, fields, fields_in_query_, engine_.platform()),
+          true,
           {}};
 }
 
@@ -138,7 +137,7 @@ Destination ToolRun::LinkDestination() {
     }
     // The tool's own pages take no form.
     if (const std::optional<std::string> page = LocalPageName(url)) {
-      return {Destination::Kind::kLocalPage, {}, *page};
+      return {Destination::Kind::kLocalPage, {}, false, *page};
     }
   } catch (...) {
     result_ = result::kUnknownError;
@@ -149,7 +148,7 @@ Destination ToolRun::LinkDestination() {
 Destination ToolRun::MenuDestination(MenuTarget target) {
   try {
     const std::string address = MenuTargetAddress(target, alternative_links_);
-    if (alternative_links_) return {Destination::Kind::kWeb, {address, {}, {}}, {}};
+    if (alternative_links_) return {Destination::Kind::kWeb, {address, {}, {}}, false, {}};
     return WithForm(address);
   } catch (...) {
     result_ = result::kUnknownError;
@@ -157,12 +156,11 @@ Destination ToolRun::MenuDestination(MenuTarget target) {
   return {};
 }
 
-std::string ToolRun::ReportPageBytes() {
+std::u16string ToolRun::ReportPageText() {
   const UserProfile profile = LoadProfile();
-  const char* country = CountryEnglishName(profile.country_id);
-  return ReportPage(
-      command_, profile,
-      *country == '\0' ? std::u16string() : services_->Translate("CountryName", country));
+  const ToolText country = CountryNameText(profile.country_id);
+  return ReportPage(command_, profile,
+                    *country.english == '\0' ? std::u16string() : services_->Translate(country));
 }
 
 ToolRun::AfterLoad ToolRun::PageLoaded() {

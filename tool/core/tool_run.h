@@ -21,6 +21,7 @@ struct Destination {
   enum class Kind { kWeb, kLocalPage, kClose };
   Kind kind = Kind::kClose;
   WebRequest request;      // kWeb
+  bool with_form = false;  // kWeb: the request carries the form fields
   std::string local_page;  // kLocalPage: the name of one of the tool's pages
 };
 
@@ -73,7 +74,7 @@ class ToolRun {
 
   // The report page of INFODISPLAY or DEBUGDISPLAY, from the profile as it
   // is now (its defaults when it cannot be read).
-  std::string ReportPageBytes();
+  std::u16string ReportPageText();
 
   // After a page has loaded: silent is kept as 0 or 1, and a silent run
   // that has succeeded closes its window a little later.

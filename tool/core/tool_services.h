@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "tool/core/tool_texts.h"
+
 namespace zelvo {
 
 // Why writing the run's result failed, if it did.
@@ -20,9 +22,9 @@ class ToolServices {
   // standard error.
   virtual void ShowMessage(std::u16string_view text, std::u16string_view caption) = 0;
 
-  // An English text of the tool in the loaded translation's language; the
-  // context groups the texts as the translations do.
-  virtual std::u16string Translate(const char* context, const char* english) = 0;
+  // A text of the tool in the loaded translation's language (English when
+  // none is loaded or it lacks the text).
+  virtual std::u16string Translate(const ToolText& text) = 0;
   // Loads the translation for a language id; a missing one is no error.
   virtual void LoadTranslation(std::u16string_view language_id) = 0;
 

@@ -70,7 +70,7 @@ void CMainFrame::CreateActions() {
     go_to_actions_[i]->setStatusTip(go_to[i].status_tip);
     const zelvo::MenuTarget target = go_to[i].target;
     connect(go_to_actions_[i], &QAction::triggered, view_,
-            [this, target] { view_->OpenMenuTarget(target); });
+            [this, target] { view_->controller().OpenMenuTarget(target); });
   }
   back_action_ = new QAction(QIcon(QStringLiteral(":/icons/go-back.png")), tr("Back"), this);
   back_action_->setStatusTip(tr("Go Back One Page"));
@@ -151,8 +151,8 @@ void CMainFrame::UpdateTitle() {
 }
 
 void CMainFrame::UpdateHistoryActions() {
-  back_action_->setEnabled(view_->CanGoBack());
-  forward_action_->setEnabled(view_->CanGoForward());
+  back_action_->setEnabled(view_->controller().can_go_back());
+  forward_action_->setEnabled(view_->controller().can_go_forward());
 }
 
 zelvo::PlacementNames CMainFrame::EntryNames() const {
@@ -179,7 +179,7 @@ void CMainFrame::ShowAtStart(bool maximized) {
   }
   // The page is asked for before the window shows: on X11 a window shown
   // first loses its maximised state once the web view starts loading.
-  view_->InitialUpdate();
+  view_->controller().InitialUpdate();
   if (maximized || (saved && saved_maximized)) {
     showMaximized();
   } else {

@@ -5,12 +5,15 @@
 
 #include <QDir>
 
+#include "engine/text.h"
+
 namespace zelvo {
 
-QString WriteReportFile(const std::string& bytes) {
+std::string WriteReportFile(std::u16string_view page) {
+  const std::string bytes = Utf16ToUtf8(page);
   std::string pattern = QDir::tempPath().toStdString() + "/ZelXXXXXX.html";
   const int fd = ::mkstemps(pattern.data(), 5);
-  if (fd < 0) return QString();
+  if (fd < 0) return {};
   size_t done = 0;
   bool ok = true;
   while (ok && done < bytes.size()) {
@@ -21,9 +24,9 @@ QString WriteReportFile(const std::string& bytes) {
   ok = ::close(fd) == 0 && ok;
   if (!ok) {
     ::unlink(pattern.c_str());
-    return QString();
+    return {};
   }
-  return QString::fromStdString(pattern);
+  return pattern;
 }
 
 }  // namespace zelvo

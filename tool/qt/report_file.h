@@ -1,14 +1,13 @@
-// The information report on Linux: the core's page written to a new file in
-// the temporary folder (removed at exit) and shown in the view.
+// The information report on Linux: the page written as UTF-8 to a new file
+// in the temporary folder.
 #pragma once
 
-#include <QString>
 #include <string>
 
 namespace zelvo {
 
-// Creates <temp>/ZelXXXXXX.html in one exclusive step with the bytes; empty
+// Creates <temp>/ZelXXXXXX.html in one exclusive step with the page; empty
 // when no file could be made.
-QString WriteReportFile(const std::string& bytes);
+std::string WriteReportFile(std::u16string_view page);
 
 }  // namespace zelvo

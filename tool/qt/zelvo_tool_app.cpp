@@ -82,8 +82,8 @@ void ZelvoToolApp::ShowMessage(std::u16string_view text, std::u16string_view cap
   box.exec();
 }
 
-std::u16string ZelvoToolApp::Translate(const char* context, const char* english) {
-  return ToU16(QCoreApplication::translate(context, english));
+std::u16string ZelvoToolApp::Translate(const ToolText& text) {
+  return ToU16(QCoreApplication::translate(text.context, text.english));
 }
 
 void ZelvoToolApp::LoadTranslation(std::u16string_view language_id) {

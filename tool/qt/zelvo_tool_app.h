@@ -35,7 +35,7 @@ class ZelvoToolApp final : public ToolServices {
   QWindow* parent_window() const { return parent_window_.data(); }
 
   void ShowMessage(std::u16string_view text, std::u16string_view caption) override;
-  std::u16string Translate(const char* context, const char* english) override;
+  std::u16string Translate(const ToolText& text) override;
   void LoadTranslation(std::u16string_view language_id) override;
   bool ReadHttpGetMode() override;
   bool ReadWindowWasMaximized() override;

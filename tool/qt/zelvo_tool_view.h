@@ -1,47 +1,43 @@
-// The view of the main window: a web view showing the page of the command
-// (a web link or the information report), which reports its title, status
-// text and history state, and closes the window on the page's request.
+// The view of the main window on Linux: a web view that shows the page of
+// the command (a web link or the information report). It carries out what
+// the view controller asks of the HTML control, and hands the web view's
+// events to it.
 #pragma once
 
-#include <QByteArray>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
 
-class QPrinter;
+#include "tool/core/html_control.h"
+#include "tool/core/view_controller.h"
 
+class QPrinter;
 class QWebEngineView;
 class ZelvoToolDoc;
 class ZelvoToolPage;
 
-namespace zelvo {
-class ToolRun;
-struct Destination;
-enum class MenuTarget;
-}  // namespace zelvo
-
-class ZelvoToolView : public QWidget {
+class ZelvoToolView : public QWidget, public zelvo::HtmlControl {
   Q_OBJECT
 
  public:
   ZelvoToolView(zelvo::ToolRun* run, ZelvoToolDoc* doc, QWidget* parent);
   ~ZelvoToolView() override;
 
-  // Shows what the command asks for: its web link or its report.
-  void InitialUpdate();
-  // Opens a Go To item.
-  void OpenMenuTarget(zelvo::MenuTarget target);
+  zelvo::ViewController& controller() { return controller_; }
 
-  // Navigates, with an extra header and a body when given (then as a POST).
-  void Navigate(const QUrl& url, const QByteArray& header = {}, const QByteArray& body = {});
-  void Print();
   void GoBack();
   void GoForward();
-  bool CanGoBack() const;
-  bool CanGoForward() const;
 
-  // Closes the window `milliseconds` from now (timer 1001).
-  void StartCloseTimer(int milliseconds);
+  // HtmlControl
+  void Navigate(const zelvo::WebRequest& request) override;
+  bool NavigateToOwnPage(const std::string& name) override;
+  void NavigateToFile(const std::string& path) override;
+  std::string WriteReportFile(std::u16string_view page) override;
+  void Print() override;
+  void HandToSystem(std::u16string_view address) override;
+  void PostClose() override;
+  void StartCloseTimer(int milliseconds) override;
+  void DebugOutput(std::string_view line) override;
 
  signals:
   void CloseRequested();
@@ -49,12 +45,7 @@ class ZelvoToolView : public QWidget {
   void HistoryChanged();
 
  private:
-  void Show(const zelvo::Destination& destination);
-  void ShowReport();
-  void OnLoadFinished(bool ok);
-  void PageLoaded();
-
-  zelvo::ToolRun* const run_;
+  zelvo::ViewController controller_;
   ZelvoToolDoc* const doc_;
   QWebEngineView* web_view_;
   ZelvoToolPage* page_;
