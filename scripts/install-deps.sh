@@ -10,7 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   qt6-base-dev qt6-webengine-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libxcb1-dev libgl-dev
-  xvfb xauth openbox imagemagick valgrind fonts-dejavu-core
+  xvfb xauth openbox imagemagick librsvg2-bin valgrind fonts-dejavu-core
   debhelper dpkg-dev lintian xdg-utils desktop-file-utils
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine32 wine64
 )

@@ -26,7 +26,7 @@ scripts/build.sh win32
 scripts/build.sh win64
 wine_home=$(mktemp -d)
 display=:$((200 + RANDOM % 100))
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true; rm -rf "$wine_home"' EXIT
 export WINEPREFIX=$wine_home/prefix WINEDEBUG=-all DISPLAY=$display

@@ -218,6 +218,7 @@ TEST_F(ProcessesTest, ThreadedHostsAndToolsTogether) {
   ChildOptions tool;
   tool.environment = {"QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + base_.path() + "/config",
                       "XDG_DATA_HOME=" + base_.path() + "/data"};
+  tool.arguments_as_they_are = true;
   const auto run_tool = [&](const char* word, const std::string& value) {
     return RunChild({ZELVO_TOOL_PATH,
                      std::string(word) + ",datakey=\"mixed\",datastring=\"" + value + "\""},

@@ -15,6 +15,11 @@ struct ChildOutcome {
 struct ChildOptions {
   std::string input;                     // written to standard input, then closed
   std::vector<std::string> environment;  // NAME=value added to this process's
+  // On Windows, the arguments after the program go onto its command line as
+  // they are, joined by blanks, as the library starts the tool (which takes
+  // its command line whole); elsewhere each argument is passed on its own
+  // anyway.
+  bool arguments_as_they_are = false;
 #ifndef _WIN32
   std::optional<unsigned> user;  // run as this user id (and group), when root
 #endif

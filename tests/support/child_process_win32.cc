@@ -49,8 +49,8 @@ std::wstring EnvironmentBlock(const std::vector<std::string>& additions) {
 
 // Starts the program with pipes for its standard input and output; false
 // when it cannot be started.
-bool Start(const std::vector<std::string>& argv, const std::vector<std::string>& environment,
-           HANDLE* process, HANDLE* to_child, HANDLE* from_child) {
+bool Start(const std::vector<std::string>& argv, const ChildOptions& options, HANDLE* process,
+           HANDLE* to_child, HANDLE* from_child) {
   SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
   HANDLE child_in = nullptr, child_out = nullptr;
   if (!::CreatePipe(&child_in, to_child, &inheritable, 0)) return false;
@@ -65,9 +65,10 @@ bool Start(const std::vector<std::string>& argv, const std::vector<std::string>&
   std::wstring line;
   for (const std::string& argument : argv) {
     if (!line.empty()) line.push_back(L' ');
-    line += Quoted(WidePath(argument));
+    line += line.empty() || !options.arguments_as_they_are ? Quoted(WidePath(argument))
+                                                           : WidePath(argument);
   }
-  std::wstring block = EnvironmentBlock(environment);
+  std::wstring block = EnvironmentBlock(options.environment);
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
@@ -101,7 +102,7 @@ int WaitForExit(HANDLE process) {
 
 ChildOutcome RunChild(const std::vector<std::string>& argv, const ChildOptions& options) {
   HANDLE process = nullptr, to_child = nullptr, from_child = nullptr;
-  if (!Start(argv, options.environment, &process, &to_child, &from_child)) return {};
+  if (!Start(argv, options, &process, &to_child, &from_child)) return {};
   std::thread writer([&] {
     DWORD written = 0;
     for (size_t done = 0; done < options.input.size(); done += written) {
@@ -127,7 +128,7 @@ ChildOutcome RunChild(const std::vector<std::string>& argv, const ChildOptions& 
 
 LiveChild::LiveChild(const std::vector<std::string>& argv) {
   HANDLE process = nullptr, to_child = nullptr, from_child = nullptr;
-  if (!Start(argv, {}, &process, &to_child, &from_child)) return;
+  if (!Start(argv, ChildOptions(), &process, &to_child, &from_child)) return;
   process_ = process;
   to_child_ = to_child;
   from_child_ = from_child;

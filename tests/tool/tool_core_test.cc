@@ -263,6 +263,7 @@ class RecordingServices : public ToolServices {
     written = {std::u16string(text), code};
     return write_failure;
   }
+  std::optional<ToolVersion> ReadToolVersion() override { return ToolVersion{5, 7}; }
   bool IsOnline() override { return online; }
   void RegisterUrlScheme() override { ++scheme_registrations; }
   void AttachParentWindow(int32_t handle) override { parent = handle; }

@@ -121,8 +121,8 @@ UserProfile ToolRun::LoadProfile() {
 }
 
 Destination ToolRun::WithForm(const std::string& address) {
-  const FormFields fields = BuildFormFields(parameters_, LoadProfile(), silent_,
-                                            ToolVersion{ZELVO_VERSION_MAJOR, ZELVO_VERSION_MINOR});
+  const FormFields fields =
+      BuildFormFields(parameters_, LoadProfile(), silent_, services_->ReadToolVersion());
   return {Destination::Kind::kWeb,
           FormRequest(address, fields, fields_in_query_, engine_.platform()),
           true,

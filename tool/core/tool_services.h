@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "tool/core/form_fields.h"
 #include "tool/core/tool_texts.h"
 
 namespace zelvo {
@@ -33,6 +35,10 @@ class ToolServices {
   virtual bool ReadHttpGetMode() = 0;
   virtual bool ReadWindowWasMaximized() = 0;
   virtual ResultWriteFailure WriteRunResult(std::u16string_view text, int32_t code) = 0;
+
+  // The tool's own version (major and minor), as the web links send it;
+  // none when it cannot be read.
+  virtual std::optional<ToolVersion> ReadToolVersion() = 0;
 
   // Whether the machine is connected to the Internet.
   virtual bool IsOnline() = 0;

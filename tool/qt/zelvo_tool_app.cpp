@@ -105,6 +105,10 @@ ResultWriteFailure ZelvoToolApp::WriteRunResult(std::u16string_view text, int32_
   return zelvo::WriteResultSettings(ToQString(text), code);
 }
 
+std::optional<ToolVersion> ZelvoToolApp::ReadToolVersion() {
+  return ToolVersion{ZELVO_VERSION_MAJOR, ZELVO_VERSION_MINOR};
+}
+
 bool ZelvoToolApp::IsOnline() { return zelvo::IsOnline(); }
 
 void ZelvoToolApp::RegisterUrlScheme() {

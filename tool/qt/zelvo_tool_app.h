@@ -40,6 +40,7 @@ class ZelvoToolApp final : public ToolServices {
   bool ReadHttpGetMode() override;
   bool ReadWindowWasMaximized() override;
   ResultWriteFailure WriteRunResult(std::u16string_view text, int32_t code) override;
+  std::optional<ToolVersion> ReadToolVersion() override;
   bool IsOnline() override;
   void RegisterUrlScheme() override;
   void AttachParentWindow(int32_t handle) override;
