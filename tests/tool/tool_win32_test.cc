@@ -18,6 +18,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <future>
 #include <sstream>
 #include <thread>
@@ -125,6 +126,69 @@ HWND WaitForWindow(const wchar_t* window_class, const wchar_t* title = nullptr,
   return nullptr;
 }
 
+// A request as the server received it: its first line, its header lines
+// (each ending in CR LF) and its body.
+struct HttpRequest {
+  std::string line;
+  std::string headers;
+  std::string body;
+};
+
+HttpRequest Split(const std::string& raw) {
+  const size_t line_end = raw.find("\r\n");
+  const size_t head_end = raw.find("\r\n\r\n");
+  if (line_end == std::string::npos || head_end == std::string::npos) return {raw, {}, {}};
+  return {raw.substr(0, line_end), raw.substr(line_end + 2, head_end - line_end),
+          raw.substr(head_end + 4)};
+}
+
+// Text in the ANSI code page, as the tool sends and writes it.
+std::string Ansi(const std::wstring& text) {
+  std::string bytes(text.size() * 4, '\0');
+  bytes.resize(static_cast<size_t>(
+      ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
+                            static_cast<int>(bytes.size()), nullptr, nullptr)));
+  return bytes;
+}
+
+// One field of a multipart body, after the body's first boundary line.
+std::string Part(const std::string& name, const std::string& value) {
+  return "Content-Disposition: form-data; name=\"" + name +
+         "\"\r\nContent-Type: text/plain; charset=utf-16\r\n\r\n" + value + "\r\n--AaB03x\r\n";
+}
+
+// A tool started in the background. However a test ends, the tool's window
+// is closed and the tool waited for.
+class BackgroundTool {
+ public:
+  explicit BackgroundTool(std::function<ChildOutcome()> run)
+      : outcome_(std::async(std::launch::async, std::move(run))) {}
+  ~BackgroundTool() {
+    if (outcome_.valid()) Close();
+  }
+  BackgroundTool(const BackgroundTool&) = delete;
+  BackgroundTool& operator=(const BackgroundTool&) = delete;
+
+  // Whether the tool ends within the time.
+  bool EndsWithin(std::chrono::milliseconds time) {
+    return outcome_.wait_for(time) == std::future_status::ready;
+  }
+  // Asks its window to close until the tool has ended, and gives its
+  // outcome.
+  ChildOutcome Close() {
+    const auto deadline = std::chrono::steady_clock::now() + 60s;
+    do {
+      if (HWND frame = ::FindWindowW(L"ZelvoToolFrame", nullptr)) {
+        ::PostMessageW(frame, WM_CLOSE, 0, 0);
+      }
+    } while (!EndsWithin(200ms) && std::chrono::steady_clock::now() < deadline);
+    return outcome_.get();
+  }
+
+ private:
+  std::future<ChildOutcome> outcome_;
+};
+
 // A calling application's window, with its own thread to answer messages.
 class CallerWindow {
  public:
@@ -203,22 +267,12 @@ class ToolWindowsTest : public ::testing::Test {
                            "ZELVO_WEB_HOST=127.0.0.1:" + std::to_string(web_.port())};
     return testing::RunChild({ZELVO_TOOL_PATH, line}, options);
   }
-  std::future<ChildOutcome> StartTool(const std::string& line) {
-    return std::async(std::launch::async, [this, line] { return Tool(line); });
+  std::unique_ptr<BackgroundTool> StartTool(const std::string& line) {
+    return std::make_unique<BackgroundTool>([this, line] { return Tool(line); });
   }
 
   // The frame of a window command, once it is there.
   HWND WaitForFrame() { return WaitForWindow(L"ZelvoToolFrame"); }
-
-  // Asks the frame to close until the tool has ended, and gives its outcome.
-  ChildOutcome Close(HWND frame, std::future<ChildOutcome>& tool) {
-    const auto deadline = std::chrono::steady_clock::now() + 60s;
-    do {
-      ::PostMessageW(frame, WM_CLOSE, 0, 0);
-    } while (tool.wait_for(200ms) != std::future_status::ready &&
-             std::chrono::steady_clock::now() < deadline);
-    return tool.get();
-  }
 
   std::vector<std::string> ReportFiles() const {
     std::vector<std::string> files;
@@ -321,7 +375,7 @@ TEST_F(ToolWindowsTest, SatelliteLibraryTranslatesTheWindowAndTheAboutBox) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.language);
-    std::future<ChildOutcome> tool =
+    std::unique_ptr<BackgroundTool> tool =
         StartTool(std::string("INFODISPLAY,") +
                   (row.language == std::string("de") ? "lang=" : "language_id=") + row.language);
     HWND frame = WaitForFrame();
@@ -338,19 +392,19 @@ TEST_F(ToolWindowsTest, SatelliteLibraryTranslatesTheWindowAndTheAboutBox) {
     EXPECT_NE(std::find(texts.begin(), texts.end(), L"OK"), texts.end());
     ::PostMessageW(about, WM_COMMAND, IDOK, 0);
     for (int i = 0; i < 200 && ::IsWindow(about); ++i) std::this_thread::sleep_for(50ms);
-    EXPECT_EQ(Close(frame, tool).exit_code, 0);
+    EXPECT_EQ(tool->Close().exit_code, 0);
   }
 }
 
 TEST_F(ToolWindowsTest, PlacementIsKeptPerCallingWindowAndRestoredBeforeCreation) {
   // Without a caller: the default size centred on the screen, kept under
   // "Rect"; a report opens maximised.
-  std::future<ChildOutcome> tool = StartTool("INFODISPLAY");
+  std::unique_ptr<BackgroundTool> tool = StartTool("INFODISPLAY");
   HWND frame = WaitForFrame();
   ASSERT_NE(frame, nullptr);
   EXPECT_TRUE(::IsZoomed(frame));
   EXPECT_EQ((::GetWindowLongW(frame, GWL_STYLE) & WS_MINIMIZEBOX), 0);
-  ASSERT_EQ(Close(frame, tool).exit_code, 0);
+  ASSERT_EQ(tool->Close().exit_code, 0);
   EXPECT_EQ(SavedRect(L"Rect"), DefaultPlacement(Screen(), std::nullopt));
   EXPECT_EQ(DwordOf(ReadValue(HKEY_CURRENT_USER, kPlacementKey, L"Maximized")), 1u);
 
@@ -361,7 +415,7 @@ TEST_F(ToolWindowsTest, PlacementIsKeptPerCallingWindowAndRestoredBeforeCreation
     frame = WaitForFrame();
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(::GetWindow(frame, GW_OWNER), editor.window());
-    ASSERT_EQ(Close(frame, tool).exit_code, 0);
+    ASSERT_EQ(tool->Close().exit_code, 0);
     ParentWindowInfo parent{u"Editor - Project", Rect{100, 80, 800, 600}, true, false};
     EXPECT_EQ(SavedRect(L"Editor -Rect"), DefaultPlacement(Screen(), parent));
     EXPECT_EQ(DwordOf(ReadValue(HKEY_CURRENT_USER, kPlacementKey, L"Editor -Maximized")), 1u);
@@ -373,7 +427,7 @@ TEST_F(ToolWindowsTest, PlacementIsKeptPerCallingWindowAndRestoredBeforeCreation
     tool = StartTool("INFODISPLAY,parentwnd=" + narrow.Handle());
     frame = WaitForFrame();
     ASSERT_NE(frame, nullptr);
-    ASSERT_EQ(Close(frame, tool).exit_code, 0);
+    ASSERT_EQ(tool->Close().exit_code, 0);
     EXPECT_EQ(SavedRect(L"Narrow-Rect"), DefaultPlacement(Screen(), std::nullopt));
   }
 
@@ -387,25 +441,171 @@ TEST_F(ToolWindowsTest, PlacementIsKeptPerCallingWindowAndRestoredBeforeCreation
   tool = StartTool("INFODISPLAY");
   frame = WaitForFrame();
   ASSERT_NE(frame, nullptr);
-  ASSERT_EQ(Close(frame, tool).exit_code, 0);
+  ASSERT_EQ(tool->Close().exit_code, 0);
   EXPECT_EQ(SavedRect(L"Rect"), kept);
 }
 
 TEST_F(ToolWindowsTest, FrameTitleNamesTheCallerAndItsBarsAreThere) {
-  std::future<ChildOutcome> tool = StartTool("INFODISPLAY,prodname=\"My App\"");
+  std::unique_ptr<BackgroundTool> tool = StartTool("INFODISPLAY,prodname=\"My App\"");
   HWND frame = WaitForFrame();
   ASSERT_NE(frame, nullptr);
   // The page's title never comes (no page loads here): empty brackets.
   EXPECT_EQ(WindowText(frame), L"My App    ()");
   EXPECT_NE(::FindWindowExW(frame, nullptr, TOOLBARCLASSNAMEW, nullptr), nullptr);
   EXPECT_NE(::FindWindowExW(frame, nullptr, STATUSCLASSNAMEW, nullptr), nullptr);
-  EXPECT_EQ(Close(frame, tool).exit_code, 0);
+  EXPECT_EQ(tool->Close().exit_code, 0);
 
   tool = StartTool("DEBUGDISPLAY");
   frame = WaitForFrame();
   ASSERT_NE(frame, nullptr);
   EXPECT_EQ(WindowText(frame), L"Orvane Systems    ()");
-  EXPECT_EQ(Close(frame, tool).exit_code, 0);
+  EXPECT_EQ(tool->Close().exit_code, 0);
+}
+
+TEST_F(ToolWindowsTest, LinkPostsTheFieldsOfTheCallerTheProfileAndTheTool) {
+  ASSERT_EQ(Tool("UPDATEUSER,firstname=\"Zo\xC3\xAB\",lastname=Lee,email=z@x.test,country_id=83,"
+                 "member_id=M7")
+                .exit_code,
+            0);
+  std::unique_ptr<BackgroundTool> tool = StartTool(
+      "LINK,url=Support,prodname=\"My App\",language_id=DEU,product_id=12,apprev=3.1,os=Win");
+  ASSERT_TRUE(web_.WaitForRequests(1, 60s));
+  ASSERT_EQ(tool->Close().exit_code, 0);
+
+  const HttpRequest request = Split(web_.Requests().at(0));
+  EXPECT_EQ(request.line, "POST /MenuSupport.asp HTTP/1.1");
+  EXPECT_NE(request.headers.find("Content-type: multipart/form-data; boundary=AaB03x\r\n"),
+            std::string::npos)
+      << request.headers;
+  EXPECT_EQ(request.body, "--AaB03x\r\n" + Part("product_id", "12") + Part("Langue_ID", "4") +
+                              Part("locale_code", "de_DE") + Part("region_code", "DEU") +
+                              Part("prodname", "My App") + Part("AppRev", "3.1") +
+                              Part("firstname", Ansi(L"Zo\u00EB")) + Part("lastname", "Lee") +
+                              Part("country_id", "83") + Part("email", "z@x.test") +
+                              Part("os", "Win") + Part("member_id", "M7") +
+                              Part("ZelvoRev", "5.7") + Part("ZelvoTool", "1"));
+}
+
+TEST_F(ToolWindowsTest, AlternativeLinksAndQueriesOfTheRequestSwitch) {
+  const std::string page = "http://127.0.0.1:" + std::to_string(web_.port()) + "/page";
+  // The fields that are sent when nothing is known: prodname and firstname
+  // empty, country 0, the tool's own.
+  const char* const kNothingKnown = "prodname=&firstname=&country_id=0&ZelvoRev=5.7&ZelvoTool=1";
+  const struct {
+    bool query;
+    std::string line;
+    std::string request_line;
+  } rows[] = {
+      {false, "LINK,url=webboard,vantolinks", "POST /forums HTTP/1.1"},
+      {true, "LINK,url=product,prodname=\"My App\",firstname=\"Zo\xC3\xAB\"",
+       "GET /ProductPage.asp?prodname=My%20App&firstname=Zo%C3%AB&country_id=0&ZelvoRev=5.7&"
+       "ZelvoTool=1 HTTP/1.1"},
+      {true, "LINK,url=\"" + page + "?x=1\"",
+       "GET /page?x=1&" + std::string(kNothingKnown) + " HTTP/1.1"},
+      {true, "LINK,url=\"" + page + "?\"", "GET /page?" + std::string(kNothingKnown) + " HTTP/1.1"},
+      {true, "LINK,url=\"" + page + "\"", "GET /page?" + std::string(kNothingKnown) + " HTTP/1.1"},
+  };
+  size_t seen = 0;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.line);
+    SetHttpGetSwitch(row.query);
+    std::unique_ptr<BackgroundTool> tool = StartTool(row.line);
+    ASSERT_TRUE(web_.WaitForRequests(++seen, 60s));
+    ASSERT_EQ(tool->Close().exit_code, 0);
+    const HttpRequest request = Split(web_.Requests().at(seen - 1));
+    EXPECT_EQ(request.line, row.request_line);
+    EXPECT_EQ(request.body.empty(), row.query);
+  }
+}
+
+TEST_F(ToolWindowsTest, CloseRequestsWaitWhileAPageIsNavigatedTo) {
+  web_.Hold(true);
+  std::unique_ptr<BackgroundTool> tool = StartTool("LINK,url=support");
+  ASSERT_TRUE(web_.WaitForRequests(1, 60s));
+  HWND frame = WaitForFrame();
+  ASSERT_NE(frame, nullptr);
+  ::PostMessageW(frame, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(tool->EndsWithin(2s));
+  EXPECT_TRUE(::IsWindow(frame));
+  // Once the page has come (and failed to show, here), a close request closes.
+  web_.Hold(false);
+  EXPECT_EQ(tool->Close().exit_code, 0);
+}
+
+TEST_F(ToolWindowsTest, AddressWithCloseEndsTheToolWithoutARequest) {
+  const std::string address =
+      "http://127.0.0.1:" + std::to_string(web_.port()) + "/done~Close~.html";
+  std::unique_ptr<BackgroundTool> tool = StartTool("LINK,url=\"" + address + "\"");
+  ASSERT_TRUE(tool->EndsWithin(60s));
+  EXPECT_EQ(tool->Close().exit_code, 0);
+  EXPECT_TRUE(web_.Requests().empty());
+}
+
+TEST_F(ToolWindowsTest, LinkWindowOpensMaximisedWhereItWasClosedSo) {
+  CallerWindow editor(L"Editor - Project", RECT{100, 80, 900, 680});
+  const Rect kept{40, 30, 640, 480};
+  const std::string bytes = EncodePlacementRect(kept);
+  const DWORD maximized = 1;
+  WriteValue(HKEY_CURRENT_USER, kPlacementKey, L"Editor -Rect", REG_BINARY, bytes.data(),
+             static_cast<DWORD>(bytes.size()));
+  WriteValue(HKEY_CURRENT_USER, kPlacementKey, L"Editor -Maximized", REG_DWORD, &maximized,
+             sizeof maximized);
+  std::unique_ptr<BackgroundTool> tool = StartTool("LINK,url=support,parentwnd=" + editor.Handle());
+  HWND frame = WaitForFrame();
+  ASSERT_NE(frame, nullptr);
+  EXPECT_TRUE(::IsZoomed(frame));
+  ASSERT_EQ(tool->Close().exit_code, 0);
+  EXPECT_EQ(SavedRect(L"Editor -Rect"), kept);
+  EXPECT_EQ(DwordOf(ReadValue(HKEY_CURRENT_USER, kPlacementKey, L"Editor -Maximized")), 1u);
+
+  // Without a caller, the plain "Maximized" decides at start-up.
+  WriteValue(HKEY_CURRENT_USER, kPlacementKey, L"Maximized", REG_DWORD, &maximized,
+             sizeof maximized);
+  tool = StartTool("LINK,url=support");
+  frame = WaitForFrame();
+  ASSERT_NE(frame, nullptr);
+  EXPECT_TRUE(::IsZoomed(frame));
+  ASSERT_EQ(tool->Close().exit_code, 0);
+}
+
+TEST_F(ToolWindowsTest, ReportFileHoldsTheProfileWhileTheWindowIsOpen) {
+  ASSERT_EQ(Tool("UPDATEUSER,firstname=\"\xC5\x81ukasz <b>\",lastname=\"O'Neil\","
+                 "email=\"a&b@x\",country_id=223,optin=1")
+                .exit_code,
+            0);
+  const struct {
+    const char* line;
+    const char* title;
+    const char* country;
+  } rows[] = {
+      {"INFODISPLAY", "<TITLE>Orvane Systems Information</TITLE><HEAD>\r\n", "223 (United States)"},
+      {"DEBUGDISPLAY,language_id=DEU", "<TITLE>Zelvo5 Debug Display</TITLE><HEAD>\r\n",
+       "223 (Vereinigte Staaten)"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.line);
+    std::unique_ptr<BackgroundTool> tool = StartTool(row.line);
+    ASSERT_NE(WaitForFrame(), nullptr);
+    std::vector<std::string> files;
+    for (int i = 0; i < 600 && (files = ReportFiles()).empty(); ++i)
+      std::this_thread::sleep_for(50ms);
+    ASSERT_EQ(files.size(), 1u);
+    std::ifstream in(files[0], std::ios::binary);
+    const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    EXPECT_TRUE(page.starts_with("<HTML><HEAD>\r\n<STYLE>")) << page;
+    EXPECT_NE(page.find(row.title), std::string::npos) << page;
+    // In the ANSI code page; what it lacks as a character reference, and
+    // markup as text.
+    EXPECT_NE(page.find("<TR>\r\n  <TD>&#321;ukasz &lt;b&gt;</TD>\r\n  <TD>O&#39;Neil</TD>\r\n"
+                        "  <TD>a&amp;b@x</TD>\r\n  <TD>" +
+                        std::string(row.country) + "</TD>\r\n  <TD>Yes</TD>\r\n</TR>\r\n"),
+              std::string::npos)
+        << page;
+    EXPECT_TRUE(page.ends_with("</TABLE>\r\n</BODY></HTML>\r\n")) << page;
+    EXPECT_EQ(tool->Close().exit_code, 0);
+    EXPECT_TRUE(ReportFiles().empty());
+  }
 }
 
 }  // namespace
