@@ -1,5 +1,7 @@
 /* A host program: stores a value through both entry points of Zelvo and
- * reads it back. Exits 0 when every result is as expected. */
+ * reads it back. Exits 0 when every result is as expected. The same source
+ * builds on Linux and Windows: zelvo_char16 and ZELVO_TEXT are the wide
+ * text of either. */
 #include <stdio.h>
 #include <string.h>
 #include <zelvo.h>
@@ -11,13 +13,14 @@ static int check(const char* what, int32_t result, int32_t expected) {
 }
 
 int main(void) {
-  char16_t wide[ZELVO_OUTPUT_CAPACITY];
+  zelvo_char16 wide[ZELVO_OUTPUT_CAPACITY];
   char narrow[ZELVO_OUTPUT_CAPACITY];
   int failures = 0;
 
-  failures +=
-      check("ADDDATA", ZelvoCommandW(u"ADDDATA", u"datakey=\"Example\",datastring=\"wide\"", wide),
-            ZELVO_OK);
+  failures += check("ADDDATA",
+                    ZelvoCommandW(ZELVO_TEXT("ADDDATA"),
+                                  ZELVO_TEXT("datakey=\"Example\",datastring=\"wide\""), wide),
+                    ZELVO_OK);
   failures += check("ADDDATA (ANSI)",
                     ZelvoCommandA("adddata", "datakey=\"example\",datastring=\"narrow\"", narrow),
                     ZELVO_OK);
@@ -27,8 +30,10 @@ int main(void) {
     ++failures;
   }
   failures += check("GETDATA of a missing key",
-                    ZelvoCommandW(u"GETDATA", u"datakey=\"none\"", wide), ZELVO_ITEM_NOT_FOUND);
-  failures += check("unknown command", ZelvoCommandW(u"NOSUCH", u"", wide), ZELVO_UNKNOWN_COMMAND);
+                    ZelvoCommandW(ZELVO_TEXT("GETDATA"), ZELVO_TEXT("datakey=\"none\""), wide),
+                    ZELVO_ITEM_NOT_FOUND);
+  failures += check("unknown command", ZelvoCommandW(ZELVO_TEXT("NOSUCH"), ZELVO_TEXT(""), wide),
+                    ZELVO_UNKNOWN_COMMAND);
   printf("%s\n", failures == 0 ? "ok" : "failed");
   return failures == 0 ? 0 : 1;
 }

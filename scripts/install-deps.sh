@@ -12,7 +12,7 @@ packages=(
   libxcb1-dev libgl-dev
   xvfb xauth openbox imagemagick librsvg2-bin valgrind fonts-dejavu-core
   debhelper dpkg-dev lintian xdg-utils desktop-file-utils
-  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine32 wine64
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine32 wine64 nsis zip unzip
 )
 
 missing=()

@@ -1353,6 +1353,10 @@
 <context>
     <name>ZelvoToolApp</name>
     <message>
+        <source>The window components (OLE) could not be started.</source>
+        <translation>Die Fensterkomponenten (OLE) konnten nicht gestartet werden.</translation>
+    </message>
+    <message>
         <location filename="../zelvo_tool_app.cpp" line="194"/>
         <source>Unable to create user registry</source>
         <translation>Die Benutzereinstellungen können nicht angelegt werden</translation>
