@@ -48,7 +48,9 @@ int ShowWindow(xcb_connection_t* c, xcb_screen_t* screen, int width, int height,
   xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, Atom(c, "_NET_WM_NAME"),
                       Atom(c, "UTF8_STRING"), 8, std::strlen(title), title);
   xcb_map_window(c, window);
-  xcb_flush(c);
+  // A round trip: the server has made the window, with its title, before
+  // anyone hears of it.
+  std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
   std::printf("%u\n", window);
   std::fflush(stdout);
   while (true) pause();
