@@ -11,6 +11,10 @@ tree_before=$(git status --porcelain --untracked-files=all 2>/dev/null || true)
 scripts/build.sh plain
 (cd build && ctest --output-on-failure -j "$(nproc)" --timeout 600)
 
+# The Debian packages, built the Debian way, checked and (as root) installed.
+scripts/debian-packages.sh
+tests/install/package_test.sh build-debian
+
 scripts/build.sh sanitize
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -31,6 +35,9 @@ xvfb=$!
 trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true; rm -rf "$wine_home"' EXIT
 export WINEPREFIX=$wine_home/prefix WINEDEBUG=-all DISPLAY=$display
 scripts/wine-run.sh wineboot -i >/dev/null 2>&1 || true
+# wineboot leaves work running behind it, which slows every program started
+# meanwhile by seconds: wait for it to end.
+wineserver -w
 # Some kernels run no 32-bit programs: there the 32-bit build is checked only
 # as files (its exports and imports), and the 64-bit one runs everything.
 runnable=(build-win32 build-win64)

@@ -30,6 +30,7 @@ registry_default() {
 }
 
 "$run" wineboot -i >/dev/null 2>&1
+wineserver -w
 drive=$WINEPREFIX/drive_c
 setup=$(ls "$packages"/zelvo-*-setup.exe)
 sdk_zip=$(ls "$packages"/zelvo-*-sdk.zip)
