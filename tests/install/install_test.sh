@@ -14,11 +14,15 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 for file in bin/zelvo bin/zelvo-monitor include/zelvo.h lib/libzelvo.so lib/libzelvo.so.5 \
     lib/pkgconfig/zelvo.pc lib/cmake/Zelvo/ZelvoConfig.cmake "libexec/Orvane Systems/Zelvo/ZelvoTool" \
     "libexec/Orvane Systems/Zelvo/ZelvoTool-DEU.qm" share/man/man1/zelvo.1 share/man/man1/zelvo-monitor.1 \
-    share/man/man1/ZelvoTool.1 share/applications/zvm-handler.desktop \
+    share/man/man1/ZelvoTool.1 share/man/man3/zelvo.3 libexec/zelvo/ZelvoTool \
+    share/applications/zvm-handler.desktop \
     share/icons/hicolor/scalable/apps/zelvotool.svg; do
   [ -e "$prefix/$file" ] || { echo "not installed: $file"; exit 1; }
 done
 readelf -d "$prefix/lib/libzelvo.so" | grep -q 'Library soname: \[libzelvo.so.5\]' || { echo "wrong SONAME"; exit 1; }
+# The zvm: handler starts the tool by a path without blanks.
+grep -qx "Exec=$prefix/libexec/zelvo/ZelvoTool %u" "$prefix/share/applications/zvm-handler.desktop" ||
+  { echo "the zvm: handler does not start the installed tool"; exit 1; }
 
 export ZELVO_COMMON_APPDATA=$work/appdata HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 mkdir -p "$ZELVO_COMMON_APPDATA" "$HOME"
