@@ -5,30 +5,22 @@
 #include <random>
 
 #include "engine/platform/win32/win32_platform.h"
-#include "engine/text.h"
 
 namespace zelvo {
 
 std::string AnsiWithCharacterReferences(std::u16string_view text) {
   std::string bytes;
   for (size_t i = 0; i < text.size();) {
-    const bool pair =
-        i + 1 < text.size() && IsHighSurrogate(text[i]) && IsLowSurrogate(text[i + 1]);
-    const int units = pair ? 2 : 1;
-    const wchar_t character[2] = {static_cast<wchar_t>(text[i]),
-                                  static_cast<wchar_t>(pair ? text[i + 1] : 0)};
-    char piece[8];
-    BOOL lacking = FALSE;
-    const int length = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, character, units, piece,
-                                             sizeof piece, nullptr, &lacking);
-    if (length > 0 && !lacking) {
-      bytes.append(piece, static_cast<size_t>(length));
+    const AnsiCharacter character = ToAnsiCharacter(text, i);
+    if (!character.bytes.empty()) {
+      bytes += character.bytes;
     } else {
       const uint32_t code_point =
-          pair ? 0x10000 + ((text[i] - 0xD800u) << 10) + (text[i + 1] - 0xDC00u) : text[i];
+          character.units == 2 ? 0x10000 + ((text[i] - 0xD800u) << 10) + (text[i + 1] - 0xDC00u)
+                               : text[i];
       bytes += "&#" + std::to_string(code_point) + ";";
     }
-    i += static_cast<size_t>(units);
+    i += character.units;
   }
   return bytes;
 }

@@ -47,7 +47,7 @@ std::wstring ProgramPath() {
 }  // namespace
 
 ZelvoToolApp::ZelvoToolApp(HINSTANCE instance)
-    : instance_(instance), run_(Platform::Default(), this) {}
+    : instance_(instance), program_path_(ProgramPath()), run_(Platform::Default(), this) {}
 
 ZelvoToolApp::~ZelvoToolApp() {
   main_frame_.reset();
@@ -126,14 +126,14 @@ ResultWriteFailure ZelvoToolApp::WriteRunResult(std::u16string_view text, int32_
 }
 
 std::optional<ToolVersion> ZelvoToolApp::ReadToolVersion() {
-  const std::wstring path = ProgramPath();
+  const wchar_t* path = program_path_.c_str();
   DWORD ignored = 0;
-  const DWORD size = ::GetFileVersionInfoSizeW(path.c_str(), &ignored);
+  const DWORD size = ::GetFileVersionInfoSizeW(path, &ignored);
   if (size == 0) return std::nullopt;
   std::vector<BYTE> block(size);
   VS_FIXEDFILEINFO* info = nullptr;
   UINT info_size = 0;
-  if (!::GetFileVersionInfoW(path.c_str(), 0, size, block.data()) ||
+  if (!::GetFileVersionInfoW(path, 0, size, block.data()) ||
       !::VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&info), &info_size) ||
       info_size < sizeof *info) {
     return std::nullopt;
@@ -148,7 +148,7 @@ bool ZelvoToolApp::IsOnline() {
   return (flags & INTERNET_CONNECTION_CONFIGURED) != 0 && (flags & INTERNET_CONNECTION_MODEM) != 0;
 }
 
-void ZelvoToolApp::RegisterUrlScheme() { zelvo::RegisterUrlScheme(ProgramPath()); }
+void ZelvoToolApp::RegisterUrlScheme() { zelvo::RegisterUrlScheme(program_path_); }
 
 void ZelvoToolApp::AttachParentWindow(int32_t handle) {
   // Window handles are 32-bit values on every Windows.

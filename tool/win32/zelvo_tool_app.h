@@ -29,6 +29,8 @@ class ZelvoToolApp final : public ToolServices {
   ToolRun& run() { return run_; }
   // The program's own module: its icon, toolbar bitmap, pages and version.
   HINSTANCE instance() const { return instance_; }
+  // The program's full path.
+  const std::wstring& program_path() const { return program_path_; }
   // Where menus, dialogs and strings come from: the satellite library of
   // the language when one is loaded, else the program.
   HINSTANCE resources() const { return satellite_ != nullptr ? satellite_ : instance_; }
@@ -52,6 +54,7 @@ class ZelvoToolApp final : public ToolServices {
   void RunMessageLoop();
 
   const HINSTANCE instance_;
+  const std::wstring program_path_;
   HMODULE satellite_ = nullptr;
   HMODULE rich_edit_ = nullptr;
   HWND parent_window_ = nullptr;

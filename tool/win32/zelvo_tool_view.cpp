@@ -49,12 +49,6 @@ class Variant {
   VARIANT value_;
 };
 
-std::wstring ProgramPath() {
-  wchar_t path[MAX_PATH] = {};
-  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-  return path;
-}
-
 }  // namespace
 
 ZelvoToolView::ZelvoToolView(zelvo::ZelvoToolApp* app, CMainFrame* frame)
@@ -144,21 +138,25 @@ void ZelvoToolView::NavigateTo(const std::wstring& address, const std::string& e
   }
 }
 
-void ZelvoToolView::Navigate(const zelvo::WebRequest& request) {
+void ZelvoToolView::NavigateOrClose(const std::wstring& address, const std::string& extra_header,
+                                    const std::string& body) {
   try {
-    NavigateTo(zelvo::ToWide(zelvo::Utf8ToUtf16(request.address)), request.extra_header,
-               request.body);
+    NavigateTo(address, extra_header, body);
   } catch (...) {
     app_->run().set_result(zelvo::result::kUnknownError);
     PostClose();
   }
 }
 
+void ZelvoToolView::Navigate(const zelvo::WebRequest& request) {
+  NavigateOrClose(zelvo::ToWide(zelvo::Utf8ToUtf16(request.address)), request.extra_header,
+                  request.body);
+}
+
 bool ZelvoToolView::NavigateToOwnPage(const std::string& name) {
   const std::wstring resource = zelvo::ToWide(zelvo::Utf8ToUtf16(name)) + L".html";
   if (::FindResourceW(app_->instance(), resource.c_str(), kHtmlResource) == nullptr) return false;
-  Navigate(
-      {zelvo::Utf16ToUtf8(zelvo::FromWide(L"res://" + ProgramPath() + L"/" + resource)), {}, {}});
+  NavigateOrClose(L"res://" + app_->program_path() + L"/" + resource);
   return true;
 }
 

@@ -68,6 +68,9 @@ class ZelvoToolView final : public zelvo::HtmlControl, public zelvo::BrowserEven
   // of the navigation.
   void NavigateTo(const std::wstring& address, const std::string& extra_header = {},
                   const std::string& body = {});
+  // Navigates; an exception gives result 26 and closes the window.
+  void NavigateOrClose(const std::wstring& address, const std::string& extra_header = {},
+                       const std::string& body = {});
 
   zelvo::ZelvoToolApp* const app_;
   CMainFrame* const frame_;

@@ -20,27 +20,31 @@ bool Win32Platform::AnsiToWide(std::string_view ansi, std::u16string* wide) {
   return true;
 }
 
+AnsiCharacter ToAnsiCharacter(std::u16string_view text, size_t at) {
+  const size_t units =
+      at + 1 < text.size() && IsHighSurrogate(text[at]) && IsLowSurrogate(text[at + 1]) ? 2 : 1;
+  const wchar_t character[2] = {static_cast<wchar_t>(text[at]),
+                                static_cast<wchar_t>(units == 2 ? text[at + 1] : 0)};
+  char bytes[8];
+  BOOL lacking = FALSE;
+  const int length =
+      ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, character, static_cast<int>(units), bytes,
+                            sizeof bytes, nullptr, &lacking);
+  if (length <= 0 || lacking) return {{}, units};
+  return {std::string(bytes, static_cast<size_t>(length)), units};
+}
+
 std::string Win32Platform::WideToAnsi(std::u16string_view wide, size_t max_bytes) {
   std::string ansi;
   // One character at a time, so that the text is cut only between characters
   // and a character the code page lacks becomes '?' on its own.
   for (size_t i = 0; i < wide.size();) {
-    const size_t units =
-        i + 1 < wide.size() && IsHighSurrogate(wide[i]) && IsLowSurrogate(wide[i + 1]) ? 2 : 1;
-    const wchar_t character[2] = {static_cast<wchar_t>(wide[i]),
-                                  static_cast<wchar_t>(units == 2 ? wide[i + 1] : 0)};
-    char piece[8];
-    BOOL defaulted = FALSE;
-    int bytes =
-        ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, character, static_cast<int>(units),
-                              piece, sizeof piece, "?", &defaulted);
-    if (bytes <= 0) {
-      piece[0] = '?';
-      bytes = 1;
-    }
-    if (ansi.size() + static_cast<size_t>(bytes) > max_bytes) break;
-    ansi.append(piece, static_cast<size_t>(bytes));
-    i += units;
+    const AnsiCharacter character = ToAnsiCharacter(wide, i);
+    const std::string_view bytes =
+        character.bytes.empty() ? std::string_view("?") : std::string_view(character.bytes);
+    if (ansi.size() + bytes.size() > max_bytes) break;
+    ansi += bytes;
+    i += character.units;
   }
   return ansi;
 }

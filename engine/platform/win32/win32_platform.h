@@ -45,6 +45,15 @@ std::wstring WidePath(const std::string& path);
 // Wide system text as UTF-8.
 std::string Utf8FromWide(const wchar_t* text);
 
+// The character that starts at text[at] (one unit, or a surrogate pair) in
+// the system ANSI code page, and how many units it took; no bytes when the
+// code page lacks it.
+struct AnsiCharacter {
+  std::string bytes;
+  size_t units;
+};
+AnsiCharacter ToAnsiCharacter(std::u16string_view text, size_t at);
+
 // What a failed file call's GetLastError() says of the file.
 FileError FileErrorOf(unsigned long error);
 
