@@ -489,14 +489,17 @@ TEST_F(ToolWindowsTest, LinkPostsTheFieldsOfTheCallerTheProfileAndTheTool) {
 TEST_F(ToolWindowsTest, AlternativeLinksAndQueriesOfTheRequestSwitch) {
   const std::string page = "http://127.0.0.1:" + std::to_string(web_.port()) + "/page";
   // The fields that are sent when nothing is known: prodname and firstname
-  // empty, country 0, the tool's own.
+  // empty, country 0, the tool's own; lastname and the rest are left out.
   const char* const kNothingKnown = "prodname=&firstname=&country_id=0&ZelvoRev=5.7&ZelvoTool=1";
   const struct {
     bool query;
     std::string line;
     std::string request_line;
+    std::string body = {};
   } rows[] = {
-      {false, "LINK,url=webboard,vantolinks", "POST /forums HTTP/1.1"},
+      {false, "LINK,url=webboard,vantolinks", "POST /forums HTTP/1.1",
+       "--AaB03x\r\n" + Part("prodname", "") + Part("firstname", "") + Part("country_id", "0") +
+           Part("ZelvoRev", "5.7") + Part("ZelvoTool", "1")},
       {true, "LINK,url=product,prodname=\"My App\",firstname=\"Zo\xC3\xAB\"",
        "GET /ProductPage.asp?prodname=My%20App&firstname=Zo%C3%AB&country_id=0&ZelvoRev=5.7&"
        "ZelvoTool=1 HTTP/1.1"},
@@ -514,7 +517,7 @@ TEST_F(ToolWindowsTest, AlternativeLinksAndQueriesOfTheRequestSwitch) {
     ASSERT_EQ(tool->Close().exit_code, 0);
     const HttpRequest request = Split(web_.Requests().at(seen - 1));
     EXPECT_EQ(request.line, row.request_line);
-    EXPECT_EQ(request.body.empty(), row.query);
+    EXPECT_EQ(request.body, row.body);
   }
 }
 
