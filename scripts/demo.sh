@@ -16,24 +16,27 @@ $zelvo ADDDATA 'datakey="Recent",datastring="report.prj"'
 $zelvo ADDDATA 'datakey="recent",datastring="budget.prj"'
 echo "GETDATA Recent: $($zelvo GETDATA datakey=Recent)"
 
-echo "== A script of commands in one process"
-$zelvo - <<'COMMANDS'
+echo "== A script of commands in one process (the last two fail on purpose)"
+batch=0
+$zelvo - <<'COMMANDS' || batch=$?
 GETDATA,datakey="RECENT"
 DELDATA,datakey="Recent",datastring="report.prj"
 GETDATA,datakey="Recent"
 GETDATA,datakey="nothing"
 frobnicate
 COMMANDS
+echo "the script ended with $batch: some of its lines failed"
 
 echo "== A window command: the tool shows its start page and, silent, closes itself"
 # The library finds the tool in libexec/ beside its own folder, as installed.
 # Without a display, a virtual one is started.
 if [ -z "${DISPLAY:-}" ]; then
-  Xvfb :77 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  display_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
   xvfb=$!
-  trap 'kill $xvfb 2>/dev/null' EXIT
-  export DISPLAY=:77
-  sleep 1
+  trap 'kill $xvfb 2>/dev/null || true; rm -f "$display_file"' EXIT
+  for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
+  export DISPLAY=:$(cat "$display_file")
 fi
 [ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
 status=0
