@@ -92,10 +92,10 @@ int ToolRun::Finish() {
     case ResultWriteFailure::kNone:
       break;
     case ResultWriteFailure::kCannotCreate:
-      ShowMessage(services_->Translate(kCannotCreateRegistryText));
+      ShowMessage(Translated(kCannotCreateRegistryText));
       break;
     case ResultWriteFailure::kCannotWrite:
-      ShowMessage(services_->Translate(kCannotWriteRegistryText));
+      ShowMessage(Translated(kCannotWriteRegistryText));
       break;
   }
   for (const std::string& path : temporary_files_) engine_.platform()->RemoveFile(path);
@@ -108,10 +108,11 @@ void ToolRun::ShowMessage(std::u16string_view text) {
   services_->ShowMessage(text, Parameter(u"prodname"));
 }
 
-std::u16string ToolRun::ResultMessage(int32_t code) {
-  const ToolText text = ResultMessageText(code);
+std::u16string ToolRun::Translated(const ToolText& text) {
   return *text.english == '\0' ? std::u16string() : services_->Translate(text);
 }
+
+std::u16string ToolRun::ResultMessage(int32_t code) { return Translated(ResultMessageText(code)); }
 
 UserProfile ToolRun::LoadProfile() {
   UserProfile profile;
@@ -158,9 +159,7 @@ Destination ToolRun::MenuDestination(MenuTarget target) {
 
 std::u16string ToolRun::ReportPageText() {
   const UserProfile profile = LoadProfile();
-  const ToolText country = CountryNameText(profile.country_id);
-  return ReportPage(command_, profile,
-                    *country.english == '\0' ? std::u16string() : services_->Translate(country));
+  return ReportPage(command_, profile, Translated(CountryNameText(profile.country_id)));
 }
 
 ToolRun::AfterLoad ToolRun::PageLoaded() {

@@ -83,6 +83,8 @@ class ToolRun {
 
  private:
   void RunStoreCommand();
+  // A text in the loaded translation's language; empty for one without words.
+  std::u16string Translated(const ToolText& text);
   UserProfile LoadProfile();
   Destination WithForm(const std::string& address);
 
