@@ -7,6 +7,7 @@
 #include "tool/win32/resource.h"
 #include "tool/win32/tool_registry.h"
 #include "tool/win32/wide_text.h"
+#include "tool/win32/window_class.h"
 #include "tool/win32/zelvo_tool_app.h"
 #include "tool/win32/zelvo_tool_view.h"
 
@@ -79,15 +80,8 @@ zelvo::PlacementNames CMainFrame::EntryNames() const {
 }
 
 bool CMainFrame::Create(bool maximized) {
-  WNDCLASSEXW window_class = {};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = WindowProcedure;
-  window_class.hInstance = app_->instance();
-  window_class.hIcon = ::LoadIconW(app_->instance(), MAKEINTRESOURCEW(IDR_MAINFRAME));
-  window_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  window_class.lpszClassName = kWindowClass;
-  ::RegisterClassExW(&window_class);
+  zelvo::RegisterWindowClass(app_->instance(), kWindowClass, WindowProcedure,
+                             ::LoadIconW(app_->instance(), MAKEINTRESOURCEW(IDR_MAINFRAME)));
   accelerators_ = ::LoadAcceleratorsW(app_->resources(), MAKEINTRESOURCEW(IDR_MAINFRAME));
 
   // Where it was closed last time; else the default size, centred.
@@ -118,13 +112,9 @@ bool CMainFrame::Create(bool maximized) {
 }
 
 LRESULT CALLBACK CMainFrame::WindowProcedure(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
-  auto* frame = reinterpret_cast<CMainFrame*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (message == WM_NCCREATE) {
-    frame = static_cast<CMainFrame*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
-    frame->hwnd_ = hwnd;
-    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(frame));
-  }
+  CMainFrame* frame = zelvo::WindowObject<CMainFrame>(hwnd, message, l);
   if (frame == nullptr) return ::DefWindowProcW(hwnd, message, w, l);
+  if (message == WM_NCCREATE) frame->hwnd_ = hwnd;
   return frame->HandleMessage(message, w, l);
 }
 

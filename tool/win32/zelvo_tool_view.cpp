@@ -10,6 +10,7 @@
 #include "tool/win32/report_file.h"
 #include "tool/win32/resource.h"
 #include "tool/win32/wide_text.h"
+#include "tool/win32/window_class.h"
 #include "tool/win32/zelvo_tool_app.h"
 
 namespace {
@@ -57,14 +58,7 @@ ZelvoToolView::ZelvoToolView(zelvo::ZelvoToolApp* app, CMainFrame* frame)
 ZelvoToolView::~ZelvoToolView() { Destroy(); }
 
 bool ZelvoToolView::Create(HWND frame) {
-  WNDCLASSEXW window_class = {};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = WindowProcedure;
-  window_class.hInstance = app_->instance();
-  window_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  window_class.lpszClassName = kWindowClass;
-  ::RegisterClassExW(&window_class);
+  zelvo::RegisterWindowClass(app_->instance(), kWindowClass, WindowProcedure);
   hwnd_ = ::CreateWindowExW(0, kWindowClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
                             0, 0, frame, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_VIEW)),
                             app_->instance(), this);
@@ -85,13 +79,8 @@ void ZelvoToolView::Destroy() {
 }
 
 LRESULT CALLBACK ZelvoToolView::WindowProcedure(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
-  auto* view = reinterpret_cast<ZelvoToolView*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  ZelvoToolView* view = zelvo::WindowObject<ZelvoToolView>(hwnd, message, l);
   switch (message) {
-    case WM_NCCREATE:
-      ::SetWindowLongPtrW(
-          hwnd, GWLP_USERDATA,
-          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams));
-      break;
     case WM_SIZE:
       if (view != nullptr && view->browser_ != nullptr) view->browser_->Resize();
       return 0;
