@@ -32,11 +32,10 @@ echo "== A window command: the tool shows its start page and, silent, closes its
 # Without a display, a virtual one is started.
 if [ -z "${DISPLAY:-}" ]; then
   display_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-  xvfb=$!
-  trap 'kill $xvfb 2>/dev/null || true; rm -f "$display_file"' EXIT
-  for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
-  export DISPLAY=:$(cat "$display_file")
+  source scripts/virtual-display.sh
+  start_virtual_display "$display_file"
+  trap 'kill $virtual_display_pid 2>/dev/null || true; rm -f "$display_file"' EXIT
+  export DISPLAY=$virtual_display
 fi
 [ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
 status=0

@@ -43,9 +43,8 @@ rm -rf "$ZELVO_COMMON_APPDATA/Orvane Systems"
 # tool (a LINK to a page the tool does not have closes at once, with 0), on
 # a virtual display of its own.
 [ "$("$prefix/bin/zelvo" GETDATA datakey=example)" = "narrow,wide" ] || { echo "installed host failed"; exit 1; }
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-trap 'kill "$xvfb_pid" 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-DISPLAY=:$(cat "$work/display") QTWEBENGINE_DISABLE_SANDBOX=1 "$prefix/bin/zelvo" LINK url=nosuchpage
+source "$source/scripts/virtual-display.sh"
+start_virtual_display "$work/display"
+trap 'kill "$virtual_display_pid" 2>/dev/null; rm -rf "$work"' EXIT
+DISPLAY=$virtual_display QTWEBENGINE_DISABLE_SANDBOX=1 "$prefix/bin/zelvo" LINK url=nosuchpage
 echo "install test passed"

@@ -80,12 +80,11 @@ cmake -S "$source/examples" -B "$work/example" >/dev/null && cmake --build "$wor
 # zvm: links through xdg-open, as on an X display without a desktop
 # environment (xdg-open's generic handler), percent escapes and all.
 mkdir -p "$work/home"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; cleanup' EXIT
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+source "$source/scripts/virtual-display.sh"
+start_virtual_display "$work/display"
+trap 'kill "$virtual_display_pid" 2>/dev/null; cleanup' EXIT
 open_link() {
-  env -i PATH=/usr/bin:/bin HOME="$work/home" DISPLAY=":$(cat "$work/display")" xdg-open "$1"
+  env -i PATH=/usr/bin:/bin HOME="$work/home" DISPLAY="$virtual_display" xdg-open "$1"
 }
 open_link 'zvm:ADDDATA,datakey=Linked,datastring=opened' || fail "xdg-open failed"
 [ "$(zelvo GETDATA datakey=linked)" = opened ] || fail "the zvm: link did not reach the tool"
